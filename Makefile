@@ -1,0 +1,21 @@
+# The two commands of the README, and what they stand on.
+BUILD_DIR := build
+JOBS      := -j2
+
+.PHONY: run test build deps clean
+
+run: build
+	@tools/start.sh $(BUILD_DIR)/kaven
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(JOBS)
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) $(JOBS)
+
+deps:
+	@tools/install-deps.sh
+
+clean:
+	rm -rf $(BUILD_DIR)
