@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS      := -j2
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps bench clean
 
 run: build
 	@tools/start.sh $(BUILD_DIR)/kaven
@@ -16,6 +16,9 @@ build: deps
 
 deps:
 	@tools/install-deps.sh
+
+bench: build
+	$(BUILD_DIR)/bench/bench_store
 
 clean:
 	rm -rf $(BUILD_DIR)
