@@ -9,8 +9,8 @@ void CursorBusyPointer::showBusy()
 {
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     ++depth_;
-    // The passes block the event loop; let the new pointer reach the screen first.
-    QGuiApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // No processEvents here to make the pointer show: a pass may run inside a handler
+    // while a section's timer is live, and a tick must not slip in through this door.
 }
 
 void CursorBusyPointer::showDefault()
