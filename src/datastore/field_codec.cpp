@@ -81,11 +81,6 @@ void FieldReader::skipBlanks()
         ++pos_;
 }
 
-bool FieldReader::atLineEnd() const
-{
-    return pos_ >= bytes_.size() || isLineEnd(bytes_[pos_]);
-}
-
 void FieldReader::takeLineEnd()
 {
     if (pos_ >= bytes_.size())
@@ -190,7 +185,9 @@ FieldReader::Raw FieldReader::next(int field, int fieldCount, const char* name)
 void FieldReader::read(int field, int fieldCount, const char* name, QString& value)
 {
     const Raw raw = next(field, fieldCount, name);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // Each text is decoded on its own; a byte order mark inside a text is kept as written.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     value = decoder(raw.text);
     if (decoder.hasError())
         fail(raw, QStringLiteral("the text is not valid UTF-8"));

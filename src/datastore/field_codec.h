@@ -58,7 +58,6 @@ private:
     // Lines are counted only when an error needs one, so reading pays nothing for them.
     int lineAt(qsizetype at) const;
     void skipBlanks();
-    bool atLineEnd() const;
     void takeLineEnd();
 
     QByteArray bytes_;
