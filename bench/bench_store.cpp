@@ -21,10 +21,6 @@ using namespace kaven::store;
 
 namespace {
 
-struct NoPointer final : BusyPointer {
-    void showBusy() override {}
-    void showDefault() override {}
-};
 
 QString prose(QRandomGenerator& random, int length)
 {
@@ -110,7 +106,7 @@ int main(int argc, char* argv[])
     std::printf("data folder: %s, 11 files x 500 records, %.1f MB in all\n",
                 qPrintable(folder), double(bytes) / 1e6);
 
-    NoPointer pointer;
+    NoBusyPointer pointer;
     const double startUp = medianMs(31, [&] { decript_codetext(folder, pointer); });
 
     RecordBuffer<VsmastRecord> bank;

@@ -13,13 +13,6 @@
 
 using namespace kaven::store;
 
-namespace {
-struct NoPointer final : BusyPointer {
-    void showBusy() override {}
-    void showDefault() override {}
-};
-} // namespace
-
 class DeliveredStoreTest : public QObject {
     Q_OBJECT
 private slots:
@@ -44,7 +37,7 @@ void DeliveredStoreTest::initTestCase()
     const QDir delivered(QStringLiteral(KAVEN_DELIVERED_DATA));
     for (FileId id : visitingOrder)
         QVERIFY(QFile::copy(dataPath(delivered.path(), id, Form::Store), dataPath(dir_.path(), id, Form::Store)));
-    NoPointer pointer;
+    NoBusyPointer pointer;
     try {
         decript_codetext(dir_.path(), pointer);
     } catch (const StoreError& error) {

@@ -11,6 +11,13 @@ public:
     virtual void showDefault() = 0;
 };
 
+// For work with no one watching: tests, benchmarks, tools.
+class NoBusyPointer final : public BusyPointer {
+public:
+    void showBusy() override {}
+    void showDefault() override {}
+};
+
 // The busy pointer for the life of a scope, given back even when the scope ends by a throw.
 class BusyScope {
 public:
