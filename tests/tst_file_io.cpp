@@ -25,7 +25,6 @@ class FileIoTest : public QObject {
 private slots:
     void sizesAtTheEdges_data();
     void sizesAtTheEdges();
-    void rewriteReproducesTheWritersBytes();
     void failedRewriteLeavesTheFileAsItWas();
 
 private:
@@ -65,19 +64,6 @@ void FileIoTest::sizesAtTheEdges()
     QCOMPARE(contentOf(path), rewritten);
     emptyFile(path);
     QCOMPARE(contentOf(path), QByteArray());
-}
-
-void FileIoTest::rewriteReproducesTheWritersBytes()
-{
-    const QString path = dir_.filePath(QStringLiteral("c.enc"));
-    const QByteArray passages("1,\"First, with a comma.\r\nSecond.\r\n\r\nThird.\",4,#FALSE#,2\r\n"
-                              "2,\"\",3,#TRUE#,5\r\n");
-    QVERIFY(put(path, passages));
-    RecordBuffer<ComdetRecord> buffer;
-    loadFile(path, buffer);
-    QCOMPARE(buffer[1].psg_text.count(QStringLiteral("\r\n")), 3);
-    rewriteFile(path, buffer);
-    QCOMPARE(contentOf(path), passages);
 }
 
 void FileIoTest::failedRewriteLeavesTheFileAsItWas()

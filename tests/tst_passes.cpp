@@ -41,7 +41,6 @@ class PassesTest : public QObject {
 private slots:
     void init();
     void startUpCopiesAndSaveReproducesTheStore();
-    void looserFormsComeOutInTheWritersForm();
     void brokenStoreLeavesEveryWorkingCopyAsItWas_data();
     void brokenStoreLeavesEveryWorkingCopyAsItWas();
     void saveAndBlankStoresThenBlanks();
@@ -76,13 +75,6 @@ void PassesTest::startUpCopiesAndSaveReproducesTheStore()
     QCOMPARE(contentOf(working(FileId::qtemp1)), delivered.at(FileId::qtemp1));
     QCOMPARE(pointer_.shown, 2);
     QCOMPARE(pointer_.depth, 0);
-}
-
-void PassesTest::looserFormsComeOutInTheWritersForm()
-{
-    QVERIFY(put(store(FileId::temp1), " 1, S\n2,R  \r\n\r\n3 ,\"C\""));
-    decript_codetext(dir_->path(), pointer_);
-    QCOMPARE(contentOf(working(FileId::temp1)), "1,\"S\"\r\n2,\"R\"\r\n3,\"C\"\r\n");
 }
 
 void PassesTest::brokenStoreLeavesEveryWorkingCopyAsItWas_data()
