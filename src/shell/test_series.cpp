@@ -1,0 +1,30 @@
+#include "shell/test_series.h"
+
+#include "datastore/file_io.h"
+
+namespace kaven::shell {
+
+std::int16_t nextTestNo(std::span<const store::TesgivRecord> tests)
+{
+    bool found = false;
+    std::int32_t next = 0;
+    for (const store::TesgivRecord& test : tests) {
+        if (!test.taken && (!found || test.test_no < next)) {
+            found = true;
+            next = test.test_no;
+        }
+    }
+    return found ? std::int16_t(next) : std::int16_t(0);
+}
+
+std::int16_t CheckTestNo(const QString& folder, app::ModuleState& state)
+{
+    store::RecordBuffer<store::TesgivRecord> tests;
+    store::loadWorkingCopy<store::FileId::tesgiv>(folder, tests);
+    const std::int16_t next = nextTestNo(tests.records());
+    if (next != 0)
+        state.CurrentTest = next;
+    return next;
+}
+
+} // namespace kaven::shell

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/module_state.h"
+#include "datastore/records.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <span>
+
+namespace kaven::shell {
+
+// The smallest test number whose taken flag is false, in whatever order the records come;
+// 0 when every test has been taken (or there is no record).
+std::int16_t nextTestNo(std::span<const store::TesgivRecord> tests);
+
+// Reads the tests-given working copy afresh and returns the next test. When there is one it
+// also becomes CurrentTest; when the series is over CurrentTest is left as it was.
+std::int16_t CheckTestNo(const QString& folder, app::ModuleState& state);
+
+} // namespace kaven::shell

@@ -1,0 +1,149 @@
+#include "shell/summary_report.h"
+#include "shell/test_series.h"
+
+#include <QTest>
+
+using kaven::shell::Actual_Score;
+using kaven::store::TesdetRecord;
+using kaven::store::TesgivRecord;
+
+Q_DECLARE_METATYPE(QList<TesdetRecord>)
+Q_DECLARE_METATYPE(QList<TesgivRecord>)
+
+namespace {
+
+TesdetRecord section(int test, const char* name, int seconds, int marks, int day)
+{
+    return {test, QString::fromLatin1(name), seconds, marks, {QDate(2026, 11, day), {}}};
+}
+
+} // namespace
+
+class TestSummaryReport : public QObject {
+    Q_OBJECT
+private slots:
+    void actualScore_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("score");
+        QTest::newRow("nothing") << 0 << 200;
+        QTest::newRow("one mark") << 1 << 200;
+        QTest::newRow("two marks") << 2 << 280;
+        QTest::newRow("ten") << 10 << 320;
+        QTest::newRow("37") << 37 << 455;
+        QTest::newRow("106, no clamp") << 106 << 800;
+    }
+    void actualScore()
+    {
+        QFETCH(int, total);
+        QFETCH(int, score);
+        const std::int16_t held = std::int16_t(total);
+        QCOMPARE(Actual_Score(held), score);
+    }
+
+    void timeTaken_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << 0 << "00:00:00";
+        QTest::newRow("nine seconds") << 9 << "00:00:09";
+        QTest::newRow("minute and a quarter") << 75 << "00:01:15";
+        QTest::newRow("ten minutes") << 600 << "00:10:00";
+        QTest::newRow("45:18") << 2718 << "00:45:18";
+        QTest::newRow("last second of the first hour") << 3599 << "00:59:59";
+        QTest::newRow("one hour") << 3600 << "01:00:00";
+        QTest::newRow("whole section") << 4500 << "01:15:00";
+    }
+    void timeTaken()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(kaven::shell::timeTaken(seconds), text);
+    }
+
+    void summary_data()
+    {
+        QTest::addColumn<QList<TesdetRecord>>("records");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("offsets");
+
+        const QString q1 = "\tQuantitative\t01:15:00\t\t31\t11/11/2026\r\n";
+        const QString v1 = "1\tVerbal\t\t00:45:18\t\t20\t11/11/2026\r\n";
+        const QString t1 = "\tTotal Score : \t\t\t525\r\n";
+        QTest::newRow("no record") << QList<TesdetRecord>{} << QString() << QList<int>{};
+        QTest::newRow("one record, no total")
+            << QList{section(1, "Quantitative", 4500, 31, 11)} << q1 << QList{450};
+        QTest::newRow("a pair and its total")
+            << QList{section(1, "Quantitative", 4500, 31, 11), section(1, "Verbal", 2718, 20, 11)}
+            << q1 + v1 + t1 << QList{450, 240};
+        // The third record's marks are never totalled; a pair total of 1 scores 200.
+        QTest::newRow("odd count")
+            << QList{section(1, "Quantitative", 60, 0, 1), section(1, "Verbal", 9, 1, 1),
+                     section(2, "Quantitative", 3600, 7, 2)}
+            << QString("\tQuantitative\t00:01:00\t\t0\t01/11/2026\r\n"
+                       "1\tVerbal\t\t00:00:09\t\t1\t01/11/2026\r\n"
+                       "\tTotal Score : \t\t\t200\r\n"
+                       "\tQuantitative\t01:00:00\t\t7\t02/11/2026\r\n")
+            << QList{450, 240, 450};
+        // Only "Verbal" exactly gets the Verbal layout; pairing is by position alone.
+        QTest::newRow("section names compared exactly")
+            << QList{section(3, "verbal", 600, 2, 3), section(4, "Verbal", 600, 0, 3)}
+            << QString("\tverbal\t00:10:00\t\t2\t03/11/2026\r\n"
+                       "4\tVerbal\t\t00:10:00\t\t0\t03/11/2026\r\n"
+                       "\tTotal Score : \t\t\t280\r\n")
+            << QList{450, 240};
+    }
+    void summary()
+    {
+        QFETCH(QList<TesdetRecord>, records);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, offsets);
+        const auto report = kaven::shell::buildSummary(records, QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QCOMPARE(report.text, text);
+        QCOMPARE(report.labelOffsets, offsets);
+    }
+
+    void tenRecords()
+    {
+        QList<TesdetRecord> records;
+        for (int test = 1; test <= 5; ++test) {
+            records << section(test, "Quantitative", 4500, 10 * test, test)
+                    << section(test, "Verbal", 4500, test, test);
+        }
+        const auto report = kaven::shell::buildSummary(records, QLocale(QLocale::English, QLocale::UnitedKingdom));
+        const QStringList lines = report.text.split("\r\n");
+        QCOMPARE(lines.size(), 16); // 15 lines and the empty rest after the last CR LF
+        QCOMPARE(lines[13], "5\tVerbal\t\t01:15:00\t\t5\t05/11/2026");
+        QCOMPARE(lines[14], "\tTotal Score : \t\t\t545");
+        QCOMPARE(report.labelOffsets, (QList{450, 240, 450, 240, 450, 240, 450, 240, 450, 240}));
+    }
+
+    void dateWithTimeOfDay()
+    {
+        const QList records{TesdetRecord{1, "Verbal", 1, 1, {QDate(2002, 5, 14), QTime(13, 5)}}};
+        const auto report = kaven::shell::buildSummary(records, QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QVERIFY2(report.text.endsWith("\t14/05/2002 13:05\r\n"), qPrintable(report.text));
+    }
+
+    void nextTest_data()
+    {
+        QTest::addColumn<QList<TesgivRecord>>("tests");
+        QTest::addColumn<int>("next");
+        QTest::newRow("new series") << QList<TesgivRecord>{{1, false, false}, {2, false, false}} << 1;
+        QTest::newRow("1 and 3 taken")
+            << QList<TesgivRecord>{{1, true, false}, {2, false, false}, {3, true, false}, {4, false, false}} << 2;
+        QTest::newRow("unordered")
+            << QList<TesgivRecord>{{5, false, false}, {3, false, false}, {1, true, false}, {4, false, false}} << 3;
+        QTest::newRow("all taken") << QList<TesgivRecord>{{2, true, false}, {1, true, false}} << 0;
+        QTest::newRow("empty file") << QList<TesgivRecord>{} << 0;
+    }
+    void nextTest()
+    {
+        QFETCH(QList<TesgivRecord>, tests);
+        QFETCH(int, next);
+        QCOMPARE(int(kaven::shell::nextTestNo(tests)), next);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSummaryReport)
+#include "tst_summary_report.moc"
