@@ -1,31 +1,24 @@
-#include "datastore/passes.h"
-#include "datastore/store_error.h"
+#include "app/program.h"
 #include "ui/cursor_busy_pointer.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMessageBox>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KAVEN Test Series"));
+    // Screens hand over by hiding and closing one another; the program ends only through
+    // an Exit or a data failure.
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString folder = QCoreApplication::applicationDirPath();
+    kaven::ui::MessageBoxDialogs dialogs;
+    kaven::ui::SystemClock clock;
+    kaven::ui::StandardRandom random;
     kaven::ui::CursorBusyPointer busy;
-    try {
-        const kaven::store::BusyScope scope(busy);
-        kaven::store::decript_codetext(folder, busy);
-    } catch (const kaven::store::StoreError& error) {
-        QMessageBox::critical(nullptr, QStringLiteral("KAVEN Test Series"), error.message());
-        return 1;
-    }
-
-    // The test summary screen takes this place.
-    QLabel summary(QStringLiteral("The practice tests are ready."));
-    summary.setWindowTitle(QStringLiteral("KAVEN Test Series"));
-    summary.setAlignment(Qt::AlignCenter);
-    summary.resize(640, 400);
-    summary.show();
-    return app.exec();
+    kaven::ui::ProgramEnd end(true);
+    kaven::app::Program program(QCoreApplication::applicationDirPath(),
+                                {dialogs, clock, random, busy, end});
+    if (!program.start())
+        return end.status();
+    return QApplication::exec();
 }

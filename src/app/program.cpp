@@ -1,0 +1,91 @@
+#include "app/program.h"
+
+#include "app/placeholder_screen.h"
+#include "datastore/passes.h"
+#include "datastore/store_error.h"
+#include "shell/frm_directions.h"
+#include "shell/frm_summary.h"
+
+#include <QDir>
+
+namespace kaven::app {
+
+namespace {
+
+const QString programTitle = QStringLiteral("KAVEN Test Series");
+
+} // namespace
+
+ui::Message alreadyOpenMessage()
+{
+    return {QStringLiteral("The practice tests are already open in another window."),
+            programTitle, ui::Buttons::Ok, ui::Icon::Information};
+}
+
+Program::Program(const QString& folder, Seams seams)
+    : context_{folder, state_, seams, navigator_},
+      lock_(QDir(folder).filePath(QStringLiteral("kaven.lock")))
+{
+    // The lock lives as long as the program runs; a copy that crashed leaves a lock whose
+    // process is gone, which QLockFile recognises and takes over.
+    lock_.setStaleLockTime(0);
+    navigator_.setFailureHandler([this](const std::exception& error) { reportFailure(error); });
+    registerScreens();
+}
+
+Program::~Program() = default;
+
+void Program::registerScreens()
+{
+    navigator_.setFactory(ui::ScreenId::Summary, [this] {
+        return std::make_unique<shell::frm_summary>(context_);
+    });
+    navigator_.setFactory(ui::ScreenId::Directions, [this] {
+        return std::make_unique<shell::frmDirections>(context_);
+    });
+    navigator_.setFactory(ui::ScreenId::Quant, [this] {
+        return std::make_unique<PlaceholderScreen>(
+            context_, ui::ScreenId::Quant, QStringLiteral("Quantitative Section"),
+            QStringLiteral("The Quantitative section is not part of this version yet. "
+                           "Your test has not been recorded."));
+    });
+    navigator_.setFactory(ui::ScreenId::Verbal, [this] {
+        return std::make_unique<PlaceholderScreen>(
+            context_, ui::ScreenId::Verbal, QStringLiteral("Verbal Section"),
+            QStringLiteral("The Verbal section is not part of this version yet."));
+    });
+    navigator_.setFactory(ui::ScreenId::Explain, [this] {
+        return std::make_unique<PlaceholderScreen>(
+            context_, ui::ScreenId::Explain, QStringLiteral("Explanation"),
+            QStringLiteral("The review of %1 section of test %2 is not part of this version yet.")
+                .arg(state_.SectionCode)
+                .arg(state_.CurrentTest));
+    });
+}
+
+bool Program::start()
+{
+    if (!lock_.tryLock(0)) {
+        context_.dialogs().ask(alreadyOpenMessage(), nullptr);
+        context_.endProgram(1);
+        return false;
+    }
+    navigator_.guard([this] {
+        {
+            const store::BusyScope busy(context_.busy());
+            store::decript_codetext(context_.folder, context_.busy());
+        }
+        navigator_.open(ui::ScreenId::Summary);
+    });
+    return !context_.seams.end.ended();
+}
+
+void Program::reportFailure(const std::exception& error)
+{
+    const auto* storeError = dynamic_cast<const store::StoreError*>(&error);
+    const QString text = storeError ? storeError->message() : QString::fromLocal8Bit(error.what());
+    context_.dialogs().ask({text, programTitle, ui::Buttons::Ok, ui::Icon::Critical}, nullptr);
+    context_.endProgram(1);
+}
+
+} // namespace kaven::app

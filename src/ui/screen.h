@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+namespace kaven::ui {
+
+class Navigator;
+
+// The five screens of the program, by the part they play in the hand-overs.
+enum class ScreenId { Summary, Directions, Quant, Verbal, Explain };
+
+// A top-level screen. The navigator constructs it, runs load() once, shows it and then runs
+// activate() once. Activation belongs to the hand-over, not to Qt's window activation, which
+// fires again every time a message box over the screen closes.
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    explicit Screen(Navigator& navigator);
+
+    // Reads the data files the screen starts from. Runs once, before the first show.
+    virtual void load() {}
+    // The screen has just been given the candidate's attention by a hand-over.
+    virtual void activate() {}
+
+protected:
+    Navigator& navigator() const { return navigator_; }
+
+    // Runs an event handler. A failure of the data files inside it ends the program with a
+    // clear message instead of escaping into Qt's event loop.
+    void guarded(const std::function<void()>& handler);
+
+private:
+    Navigator& navigator_;
+};
+
+} // namespace kaven::ui

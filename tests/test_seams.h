@@ -1,0 +1,120 @@
+#pragma once
+
+// Test doubles for the seams of the program and a program started on a temporary folder.
+
+#include "app/program.h"
+#include "datastore/data_files.h"
+#include "test_files.h"
+
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+class ScriptedDialogs final : public kaven::ui::Dialogs {
+public:
+    // Answers in turn; a box with no scripted answer gets No (or Ok).
+    std::deque<kaven::ui::Answer> answers;
+    QList<kaven::ui::Message> asked;
+    // Runs while a box is open, before it is answered (ticks that arrive meanwhile).
+    std::function<void()> whileOpen;
+
+    kaven::ui::Answer ask(const kaven::ui::Message& message, QWidget*) override
+    {
+        asked.append(message);
+        if (whileOpen)
+            whileOpen();
+        if (answers.empty())
+            return message.buttons == kaven::ui::Buttons::YesNo ? kaven::ui::Answer::No
+                                                                 : kaven::ui::Answer::Ok;
+        const kaven::ui::Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class FixedClock final : public kaven::ui::Clock {
+public:
+    QDate day{2026, 12, 6};
+    QDate today() const override { return day; }
+};
+
+class ScriptedRandom final : public kaven::ui::RandomSource {
+public:
+    std::deque<double> fractions;
+    double fraction() override
+    {
+        if (fractions.empty())
+            return 0.0;
+        const double next = fractions.front();
+        fractions.pop_front();
+        return next;
+    }
+};
+
+// A data folder of store files; files not given are empty.
+class DataFolder {
+public:
+    DataFolder() { clear(); }
+
+    QString path() const { return dir_.path(); }
+    QString file(kaven::store::FileId id, kaven::store::Form form) const
+    {
+        return kaven::store::dataPath(path(), id, form);
+    }
+    void setStore(kaven::store::FileId id, const QByteArray& bytes)
+    {
+        put(file(id, kaven::store::Form::Store), bytes);
+    }
+    void setWorking(kaven::store::FileId id, const QByteArray& bytes)
+    {
+        put(file(id, kaven::store::Form::Working), bytes);
+    }
+    QByteArray store(kaven::store::FileId id) const
+    {
+        return contentOf(file(id, kaven::store::Form::Store));
+    }
+    QByteArray working(kaven::store::FileId id) const
+    {
+        return contentOf(file(id, kaven::store::Form::Working));
+    }
+
+private:
+    void clear()
+    {
+        for (const kaven::store::FileId id : kaven::store::visitingOrder)
+            setStore(id, {});
+    }
+    QTemporaryDir dir_;
+};
+
+// The program with test doubles for every seam, on a data folder of its own.
+struct TestProgram {
+    ScriptedDialogs dialogs;
+    FixedClock clock;
+    ScriptedRandom random;
+    kaven::store::NoBusyPointer busy;
+    kaven::ui::ProgramEnd end{false};
+    kaven::app::Program program;
+
+    explicit TestProgram(const QString& folder)
+        : program(folder, {dialogs, clock, random, busy, end})
+    {
+    }
+
+    template <class S> S* screen(kaven::ui::ScreenId id)
+    {
+        return program.screens().loadedAs<S>(id);
+    }
+};
+
+// A tests-given file with the given taken flags for tests 1, 2, ...
+inline QByteArray tesgivWith(std::initializer_list<bool> taken)
+{
+    QByteArray bytes;
+    int test = 0;
+    for (const bool flag : taken)
+        bytes += QByteArray::number(++test) + (flag ? ",#TRUE#,#FALSE#\r\n" : ",#FALSE#,#FALSE#\r\n");
+    return bytes;
+}
