@@ -18,7 +18,9 @@ deps:
 	@tools/install-deps.sh
 
 bench: build
-	$(BUILD_DIR)/bench/bench_store
+	mkdir -p $(BUILD_DIR)/bench/full
+	$(BUILD_DIR)/bench/bench_store $(BUILD_DIR)/bench/full
+	$(BUILD_DIR)/bench/bench_startup $(BUILD_DIR)/bench/full
 
 clean:
 	rm -rf $(BUILD_DIR)
