@@ -26,12 +26,12 @@ frmDirections::frmDirections(app::Context& context) : Screen(context.screens), c
 {
     setObjectName(QStringLiteral("frmDirections"));
     setWindowTitle(QStringLiteral("   General Directions for KAVEN Diagnostic Test"));
-    setFixedSize(ui::pxSize(10200, 8700));
+    setFixedSize(ui::pxSize(10200, 9480));
 
     rtf1 = new QTextEdit(this);
     rtf1->setObjectName(QStringLiteral("rtf1"));
     rtf1->setReadOnly(true);
-    rtf1->setGeometry(ui::pxRect(300, 240, 9600, 7380));
+    rtf1->setGeometry(ui::pxRect(300, 240, 9600, 8160));
     QFont text = font();
     text.setPointSize(10);
     rtf1->setFont(text);
@@ -47,14 +47,14 @@ frmDirections::frmDirections(app::Context& context) : Screen(context.screens), c
     rtf2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rtf2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rtf2->viewport()->setAutoFillBackground(false);
-    rtf2->setGeometry(ui::pxRect(300, 7860, 300, 300));
+    rtf2->setGeometry(ui::pxRect(300, 8640, 300, 300));
     rtf2->installEventFilter(this);
     rtf2->viewport()->setMouseTracking(true);
     rtf2->viewport()->installEventFilter(this);
 
     LABEL5 = new QPushButton(QStringLiteral("Click &Here to Proceed"), this);
     LABEL5->setObjectName(QStringLiteral("LABEL5"));
-    LABEL5->setGeometry(ui::pxRect(3600, 7800, 3000, 540));
+    LABEL5->setGeometry(ui::pxRect(3600, 8580, 3000, 540));
     connect(LABEL5, &QPushButton::clicked, this, [this] { guarded([this] { LABEL5_Click(); }); });
 }
 
