@@ -139,6 +139,23 @@ private slots:
         QVERIFY(run.dialogs.asked.isEmpty());
     }
 
+    // A working copy that cannot be read is reported and ends the run; it is not
+    // passed over in silence.
+    void brokenWorkingCopyDuringTakeTest()
+    {
+        DataFolder data;
+        data.setStore(FileId::tesgiv, tesgivWith({false, false}));
+        TestProgram run(data.path());
+        QVERIFY(run.program.start());
+        data.setWorking(FileId::tesgiv, "1,#FALSE#,#FALSE#\r\n2,\"two\",#FALSE#\r\n");
+        QTest::mouseClick(child<QPushButton>(run.screen<frm_summary>(ScreenId::Summary), "Command1"),
+                          Qt::LeftButton);
+        QCOMPARE(run.dialogs.asked.size(), 1);
+        QVERIFY(run.dialogs.asked[0].prompt.contains("tesgivxq42.enc"));
+        QCOMPARE(run.end.status(), 1);
+        QVERIFY(!run.screen<frmDirections>(ScreenId::Directions));
+    }
+
     void clickHereOpensTheReviewOfItsLine()
     {
         DataFolder data;
