@@ -7,6 +7,7 @@
 #include "test_files.h"
 
 #include <QDir>
+#include <QMap>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,7 @@ private slots:
     void plansAndPassagesFit();
     void banksAreFreshAtEveryLevel();
     void seriesStartsUntaken();
+    void quantitativeContent();
 
 private:
     template <FileId id> RecordBuffer<RecordFor<id>> load() const
@@ -112,6 +114,44 @@ void DeliveredStoreTest::seriesStartsUntaken()
     for (int i = 1; i <= 5; ++i)
         QVERIFY(given[i].test_no == i && !given[i].taken);
     QVERIFY(load<FileId::userprof>().isEmpty() && load<FileId::tesdet>().isEmpty());
+}
+
+// The Quantitative banks serve five tests whatever the candidate answers: the draw walks
+// every level before it gives up, so each bank needs five times its slots in the plan.
+void DeliveredStoreTest::quantitativeContent()
+{
+    const auto plan = load<FileId::qtemp1>();
+    QString types;
+    for (const auto& slot : plan.records())
+        types += slot.q_type;
+    QVERIFY2(!types.contains("PPPP") && !types.contains("DDDD"), qPrintable(types));
+    const auto problemSolving = load<FileId::qpsmast>();
+    const auto dataSufficiency = load<FileId::qdsmast>();
+    QVERIFY(types.count('P') >= 20 && types.count('D') >= 13);
+    QVERIFY(problemSolving.size() >= 135 && problemSolving.size() >= 5 * types.count('P'));
+    QVERIFY(dataSufficiency.size() >= 90 && dataSufficiency.size() >= 5 * types.count('D'));
+
+    QMap<int, int> psLevels, dsLevels, figures;
+    for (const auto& q : problemSolving.records()) {
+        ++psLevels[q.q_level];
+        ++figures[q.fig_id];
+        for (const QString& text : {q.q_text, q.opt_1, q.opt_2, q.opt_3, q.opt_4, q.opt_5, q.expl})
+            QVERIFY2(!text.trimmed().isEmpty(), qPrintable(q.q_id));
+        QVERIFY2(q.rand_key == 0 && q.fig_id >= 0 && q.fig_id <= 5, qPrintable(q.q_id));
+    }
+    for (const auto& q : dataSufficiency.records()) {
+        ++dsLevels[q.q_level];
+        ++figures[q.fig_id];
+        for (const QString& text : {q.q_text, q.stmt_1, q.stmt_2, q.expl})
+            QVERIFY2(!text.trimmed().isEmpty(), qPrintable(q.q_id));
+        QVERIFY2(q.rand_key == 0 && q.fig_id >= 0 && q.fig_id <= 5, qPrintable(q.q_id));
+    }
+    for (int level = 1; level <= 5; ++level) {
+        QVERIFY2(psLevels[level] >= 25, qPrintable(QString("problem solving, level %1").arg(level)));
+        QVERIFY2(dsLevels[level] >= 16, qPrintable(QString("data sufficiency, level %1").arg(level)));
+        QVERIFY2(figures[level] >= 8, qPrintable(QString("figure %1").arg(level)));
+    }
+    QCOMPARE(psLevels.size() + dsLevels.size(), 10); // no level outside 1..5
 }
 
 QTEST_GUILESS_MAIN(DeliveredStoreTest)

@@ -1,0 +1,169 @@
+#include "banks.h"
+
+#include <QRegularExpression>
+
+#include <stdexcept>
+
+namespace kaven::content {
+
+namespace {
+
+// Beyond this much text a Data Sufficiency stem and its statements need the tall layout.
+constexpr int plainDataSufficiencyLength = 380;
+
+template <class R> void append(store::RecordBuffer<R>& buffer, const R& record, const Entry& entry)
+{
+    if (buffer.isFull())
+        throw ContentError(entry.file, entry.line, QStringLiteral("a bank holds at most 500 questions"));
+    buffer.append(record);
+}
+
+// The lowercase points each figure labels.
+QString pointsOf(int figure)
+{
+    switch (figure) {
+    case 1: return QStringLiteral("o");
+    case 2: return QStringLiteral("ox");
+    case 3:
+    case 5: return QStringLiteral("abcd");
+    case 4: return QStringLiteral("abc");
+    default: return {};
+    }
+}
+
+} // namespace
+
+QString Rules::id(const Entry& entry)
+{
+    static const QRegularExpression shape(QStringLiteral("^[A-Z]{2}[0-9]{3}$"));
+    const Field& f = entry.field(QStringLiteral("id"));
+    if (!shape.match(f.value).hasMatch())
+        entry.fail(f, QStringLiteral("must be two capital letters and three digits"));
+    if (ids_.contains(f.value))
+        entry.fail(f, QStringLiteral("%1 is used by another question").arg(f.value));
+    ids_.insert(f.value);
+    return f.value;
+}
+
+QString Rules::explanation(const Entry& entry) const
+{
+    // A sentence ends at . ! or ? before a capital or the end (so 'n! - 2' goes on).
+    static const QRegularExpression sentenceEnd(QStringLiteral("[.!?](?=\\s+[A-Z(]|\\s*$)"));
+    const QString text = entry.text(QStringLiteral("explanation"));
+    const auto sentences = text.count(sentenceEnd);
+    if (sentences < 2 || sentences > 6)
+        entry.fail(entry.field(QStringLiteral("explanation")),
+                   QStringLiteral("has %1 sentences; an explanation has two to six").arg(sentences));
+    return text;
+}
+
+QStringList Rules::choices(const Entry& entry) const
+{
+    QStringList texts;
+    for (const char* name : {"A", "B", "C", "D", "E"}) {
+        const QString key = QString::fromLatin1(name);
+        const QString text = entry.text(key);
+        const Field& f = entry.field(key);
+        if (text.size() > maxChoiceLength || text.contains(QLatin1Char('\n')))
+            entry.fail(f, QStringLiteral("a choice is one line of at most %1 characters").arg(maxChoiceLength));
+        if (texts.contains(text))
+            entry.fail(f, QStringLiteral("repeats another choice"));
+        texts.append(text);
+    }
+    return texts;
+}
+
+void Rules::figureText(const Entry& entry, const QString& text, int figure) const
+{
+    if (figure == 0)
+        return;
+    const Field& f = entry.field(QStringLiteral("question"));
+    // Names of points and segments: words made only of the letters any figure uses.
+    // The article 'a' is left out of the single letters.
+    static const QRegularExpression point(QStringLiteral("\\b([abcdox]{1,4})\\b"));
+    const QString drawn = pointsOf(figure);
+    bool namesPoint = false;
+    for (auto match = point.globalMatch(text); match.hasNext();) {
+        const QString name = match.next().captured(1);
+        if (name == QLatin1String("a"))
+            continue;
+        for (const QChar letter : name) {
+            if (!drawn.contains(letter))
+                entry.fail(f, QStringLiteral("names '%1', but figure %2 labels only %3")
+                                  .arg(name).arg(figure).arg(drawn.split(QString(), Qt::SkipEmptyParts).join(QStringLiteral(", "))));
+        }
+        namesPoint = true;
+    }
+    if (!namesPoint)
+        entry.fail(f, QStringLiteral("names none of the points of figure %1").arg(figure));
+}
+
+void addProblemSolving(const QString& path, Rules& rules, store::RecordBuffer<store::QpsmastRecord>& bank)
+{
+    static const QStringList order{"id", "level", "figure", "question", "A", "B", "C", "D", "E",
+                                   "answer", "explanation"};
+    for (const Entry& entry : readEntries(path, order)) {
+        store::QpsmastRecord q;
+        q.q_id = rules.id(entry);
+        q.q_level = std::int16_t(entry.number(QStringLiteral("level"), 1, 5));
+        q.fig_id = std::int16_t(entry.number(QStringLiteral("figure"), 0, 5));
+        q.q_text = entry.text(QStringLiteral("question"));
+        rules.figureText(entry, q.q_text, q.fig_id);
+        const QStringList choices = rules.choices(entry);
+        q.opt_1 = choices[0];
+        q.opt_2 = choices[1];
+        q.opt_3 = choices[2];
+        q.opt_4 = choices[3];
+        q.opt_5 = choices[4];
+        q.ans_no = std::int16_t(entry.letter(QStringLiteral("answer")));
+        q.expl = rules.explanation(entry);
+        q.used = false;
+        q.rand_key = 0;
+        append(bank, q, entry);
+    }
+}
+
+void addDataSufficiency(const QString& path, Rules& rules, store::RecordBuffer<store::QdsmastRecord>& bank)
+{
+    static const QStringList order{"id", "level", "figure", "tall", "question", "statement1",
+                                   "statement2", "answer", "explanation"};
+    for (const Entry& entry : readEntries(path, order)) {
+        store::QdsmastRecord q;
+        q.rand_key = 0;
+        q.q_id = rules.id(entry);
+        q.q_level = std::int16_t(entry.number(QStringLiteral("level"), 1, 5));
+        q.fig_id = std::int16_t(entry.number(QStringLiteral("figure"), 0, 5));
+        q.tall_q = entry.yesNo(QStringLiteral("tall"));
+        q.q_text = entry.text(QStringLiteral("question"));
+        q.stmt_1 = entry.text(QStringLiteral("statement1"));
+        q.stmt_2 = entry.text(QStringLiteral("statement2"));
+        rules.figureText(entry, q.q_text, q.fig_id);
+        const auto length = q.q_text.size() + q.stmt_1.size() + q.stmt_2.size();
+        if (length > plainDataSufficiencyLength && !q.tall_q)
+            entry.fail(entry.field(QStringLiteral("tall")),
+                       QStringLiteral("stem and statements run to %1 characters: say yes").arg(length));
+        q.ans_no = std::int16_t(entry.letter(QStringLiteral("answer")));
+        q.used = false;
+        q.expl = rules.explanation(entry);
+        append(bank, q, entry);
+    }
+}
+
+void readPlan(const QString& path, const QString& codes, store::RecordBuffer<store::PlanRecord>& plan)
+{
+    for (const auto& [code, line] : readList(path)) {
+        if (code.size() != 1 || !codes.contains(code))
+            throw ContentError(path, line, QStringLiteral("a slot is one of the codes %1").arg(codes));
+        if (plan.isFull())
+            throw ContentError(path, line, QStringLiteral("a plan holds at most 500 slots"));
+        plan.append({plan.counter(), code});
+    }
+}
+
+void fillSeries(store::RecordBuffer<store::TesgivRecord>& series)
+{
+    for (int test = 1; test <= 5; ++test)
+        series.append({test, false, false});
+}
+
+} // namespace kaven::content
