@@ -8,6 +8,8 @@ Navigator::~Navigator()
 {
     for (auto& screen : screens_)
         delete screen.data();
+    for (auto& screen : closed_)
+        delete screen.data();
 }
 
 void Navigator::setFactory(ScreenId id, Factory factory)
@@ -38,6 +40,8 @@ void Navigator::close(ScreenId id)
     // Hiding sends no close event, so the screen's own Exit question is not asked.
     screen->hide();
     screen->deleteLater();
+    std::erase_if(closed_, [](const QPointer<Screen>& gone) { return gone.isNull(); });
+    closed_.push_back(screen);
     screen = nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace kaven::ui {
 
@@ -51,6 +52,7 @@ private:
 
     std::array<Factory, screenCount> factories_;
     std::array<QPointer<Screen>, screenCount> screens_;
+    std::vector<QPointer<Screen>> closed_; // deleted later; any still alive go with the navigator
     FailureHandler onFailure_;
 };
 
