@@ -1,6 +1,6 @@
 #pragma once
 
-// Test doubles for the seams of the program and a program started on a temporary folder.
+// The program with scripted message boxes on a temporary data folder.
 
 #include "app/program.h"
 #include "datastore/data_files.h"
@@ -9,22 +9,16 @@
 #include <QTemporaryDir>
 
 #include <deque>
-#include <functional>
-#include <memory>
 
 class ScriptedDialogs final : public kaven::ui::Dialogs {
 public:
     // Answers in turn; a box with no scripted answer gets No (or Ok).
     std::deque<kaven::ui::Answer> answers;
     QList<kaven::ui::Message> asked;
-    // Runs while a box is open, before it is answered (ticks that arrive meanwhile).
-    std::function<void()> whileOpen;
 
     kaven::ui::Answer ask(const kaven::ui::Message& message, QWidget*) override
     {
         asked.append(message);
-        if (whileOpen)
-            whileOpen();
         if (answers.empty())
             return message.buttons == kaven::ui::Buttons::YesNo ? kaven::ui::Answer::No
                                                                  : kaven::ui::Answer::Ok;
@@ -34,29 +28,14 @@ public:
     }
 };
 
-class FixedClock final : public kaven::ui::Clock {
-public:
-    QDate day{2026, 12, 6};
-    QDate today() const override { return day; }
-};
-
-class ScriptedRandom final : public kaven::ui::RandomSource {
-public:
-    std::deque<double> fractions;
-    double fraction() override
-    {
-        if (fractions.empty())
-            return 0.0;
-        const double next = fractions.front();
-        fractions.pop_front();
-        return next;
-    }
-};
-
 // A data folder of store files; files not given are empty.
 class DataFolder {
 public:
-    DataFolder() { clear(); }
+    DataFolder()
+    {
+        for (const kaven::store::FileId id : kaven::store::visitingOrder)
+            setStore(id, {});
+    }
 
     QString path() const { return dir_.path(); }
     QString file(kaven::store::FileId id, kaven::store::Form form) const
@@ -81,19 +60,14 @@ public:
     }
 
 private:
-    void clear()
-    {
-        for (const kaven::store::FileId id : kaven::store::visitingOrder)
-            setStore(id, {});
-    }
     QTemporaryDir dir_;
 };
 
 // The program with test doubles for every seam, on a data folder of its own.
 struct TestProgram {
     ScriptedDialogs dialogs;
-    FixedClock clock;
-    ScriptedRandom random;
+    kaven::ui::SystemClock clock;
+    kaven::ui::StandardRandom random;
     kaven::store::NoBusyPointer busy;
     kaven::ui::ProgramEnd end{false};
     kaven::app::Program program;

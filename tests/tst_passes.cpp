@@ -43,7 +43,6 @@ private slots:
     void startUpCopiesAndSaveReproducesTheStore();
     void brokenStoreLeavesEveryWorkingCopyAsItWas_data();
     void brokenStoreLeavesEveryWorkingCopyAsItWas();
-    void saveAndBlankStoresThenBlanks();
     void blankTouchesNoStoreFile();
 
 private:
@@ -110,26 +109,6 @@ void PassesTest::brokenStoreLeavesEveryWorkingCopyAsItWas()
     for (FileId id : visitingOrder)
         QCOMPARE(contentOf(working(id)), "left from the last run\r\n");
     QCOMPARE(pointer_.depth, 0);
-}
-
-void PassesTest::saveAndBlankStoresThenBlanks()
-{
-    decript_codetext(dir_->path(), pointer_);
-    QVERIFY(put(working(FileId::userprof), answer));
-    std::map<FileId, QByteArray> before;
-    for (FileId id : visitingOrder)
-        before[id] = contentOf(working(id));
-
-    Save_And_Blank_Working_Copies(dir_->path(), pointer_);
-    for (FileId id : visitingOrder) {
-        QCOMPARE(contentOf(store(id)), before[id]);
-        QCOMPARE(contentOf(working(id)), "\r\n");
-    }
-    QCOMPARE(pointer_.depth, 0);
-
-    // The next start rebuilds the working copies from the saved store.
-    decript_codetext(dir_->path(), pointer_);
-    QCOMPARE(contentOf(working(FileId::userprof)), answer);
 }
 
 void PassesTest::blankTouchesNoStoreFile()
