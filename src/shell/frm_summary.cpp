@@ -135,6 +135,9 @@ void frm_summary::buildControls()
     templ->setProperty("index", 0);
     templ->setFont(table);
     templ->setCursor(Qt::PointingHandCursor);
+    QPalette link = templ->palette();
+    link.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    templ->setPalette(link);
     templ->setGeometry(textLeftPx + int(explanation), px(templateTopTwips_),
                        px(screenWidth) - textLeftPx - int(explanation), px(lineHeightTwips));
     templ->hide();
@@ -218,9 +221,7 @@ void frm_summary::loadLabel3(int k, int topTwips)
     label->setProperty("index", k);
     label->setFont(templ->font());
     label->setCursor(templ->cursor());
-    QPalette link = label->palette();
-    link.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    label->setPalette(link);
+    label->setPalette(templ->palette());
     label->setGeometry(templ->x(), px(topTwips), templ->width(), templ->height());
     label->show();
     connect(label, &ui::ClickLabel::clicked, this, [this, k] { guarded([this, k] { Label3_Click(k); }); });

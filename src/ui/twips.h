@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QMargins>
-#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -16,7 +14,6 @@ inline constexpr int twipsPerPixel = 15;
 inline int px(int twips) { return int(std::lround(double(twips) / twipsPerPixel)); }
 inline int twips(int pixels) { return pixels * twipsPerPixel; }
 
-inline QPoint pxPoint(int left, int top) { return {px(left), px(top)}; }
 inline QSize pxSize(int width, int height) { return {px(width), px(height)}; }
 inline QRect pxRect(int left, int top, int width, int height)
 {
