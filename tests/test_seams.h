@@ -9,16 +9,21 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 
 class ScriptedDialogs final : public kaven::ui::Dialogs {
 public:
     // Answers in turn; a box with no scripted answer gets No (or Ok).
     std::deque<kaven::ui::Answer> answers;
     QList<kaven::ui::Message> asked;
+    // Runs while a box is open, before its answer is given: ticks that arrive meanwhile.
+    std::function<void(const kaven::ui::Message&)> whileOpen;
 
     kaven::ui::Answer ask(const kaven::ui::Message& message, QWidget*) override
     {
         asked.append(message);
+        if (whileOpen)
+            whileOpen(message);
         if (answers.empty())
             return message.buttons == kaven::ui::Buttons::YesNo ? kaven::ui::Answer::No
                                                                  : kaven::ui::Answer::Ok;

@@ -12,6 +12,12 @@
 
 namespace kaven::app {
 
+// The title of every message box that has no title of its own.
+inline QString programTitle()
+{
+    return QStringLiteral("KAVEN Test Series");
+}
+
 // What the platform gives the program; the program's own in main, test doubles in tests.
 struct Seams {
     ui::Dialogs& dialogs;

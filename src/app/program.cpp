@@ -10,16 +10,10 @@
 
 namespace kaven::app {
 
-namespace {
-
-const QString programTitle = QStringLiteral("KAVEN Test Series");
-
-} // namespace
-
 ui::Message alreadyOpenMessage()
 {
     return {QStringLiteral("The practice tests are already open in another window."),
-            programTitle, ui::Buttons::Ok, ui::Icon::Information};
+            programTitle(), ui::Buttons::Ok, ui::Icon::Information};
 }
 
 Program::Program(const QString& folder, Seams seams)
@@ -84,7 +78,7 @@ void Program::reportFailure(const std::exception& error)
 {
     const auto* storeError = dynamic_cast<const store::StoreError*>(&error);
     const QString text = storeError ? storeError->message() : QString::fromLocal8Bit(error.what());
-    context_.dialogs().ask({text, programTitle, ui::Buttons::Ok, ui::Icon::Critical}, nullptr);
+    context_.dialogs().ask({text, programTitle(), ui::Buttons::Ok, ui::Icon::Critical}, nullptr);
     context_.endProgram(1);
 }
 
