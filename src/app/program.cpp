@@ -5,6 +5,7 @@
 #include "datastore/store_error.h"
 #include "shell/frm_directions.h"
 #include "shell/frm_summary.h"
+#include "verbal/frm_verbal.h"
 
 #include <QDir>
 
@@ -44,9 +45,7 @@ void Program::registerScreens()
                            "Your test has not been recorded."));
     });
     navigator_.setFactory(ui::ScreenId::Verbal, [this] {
-        return std::make_unique<PlaceholderScreen>(
-            context_, ui::ScreenId::Verbal, QStringLiteral("Verbal Section"),
-            QStringLiteral("The Verbal section is not part of this version yet."));
+        return std::make_unique<verbal::frm_verbal>(context_);
     });
     navigator_.setFactory(ui::ScreenId::Explain, [this] {
         return std::make_unique<PlaceholderScreen>(
