@@ -13,7 +13,7 @@
 
 class ScriptedDialogs final : public kaven::ui::Dialogs {
 public:
-    // Answers in turn; a box with no scripted answer gets No (or Ok).
+    // Answers to the Yes/No questions in turn; a question with none left gets No.
     std::deque<kaven::ui::Answer> answers;
     QList<kaven::ui::Message> asked;
     // Runs while a box is open, before its answer is given: ticks that arrive meanwhile.
@@ -24,9 +24,11 @@ public:
         asked.append(message);
         if (whileOpen)
             whileOpen(message);
+        // An OK box has one answer; the scripted answers are for the questions.
+        if (message.buttons == kaven::ui::Buttons::Ok)
+            return kaven::ui::Answer::Ok;
         if (answers.empty())
-            return message.buttons == kaven::ui::Buttons::YesNo ? kaven::ui::Answer::No
-                                                                 : kaven::ui::Answer::Ok;
+            return kaven::ui::Answer::No;
         const kaven::ui::Answer answer = answers.front();
         answers.pop_front();
         return answer;

@@ -244,10 +244,11 @@ void frm_verbal::timeOver()
 {
     mpaused = true;
     lab_timer->setText(countdown_.overText());
+    // From here no tick counts, so the section is recorded with its 4500 seconds however
+    // long the message stays open.
     ended_ = true;
     ask({QStringLiteral("Verbal Time Over, Press Ok to Continue"), QStringLiteral("Time Over"),
          ui::Buttons::Ok, ui::Icon::Information});
-    context_.state.VerbalSeconds = sectionSeconds;
     Update_Test();
     // The finished test goes to the store now, as the other two ends do: it must not
     // depend on the candidate leaving through the summary's Exit.
