@@ -134,7 +134,7 @@ void frm_verbal::buildControls()
 
     VScroll1 = new QScrollBar(Qt::Vertical, Picture1);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setFocusPolicy(Qt::StrongFocus);
+    VScroll1->setFocusPolicy(Qt::WheelFocus); // a click or the wheel arms the step scrolling
     VScroll1->setPageStep(1);
     setTwipsGeometry(VScroll1, {4900, 0, 255, areaHeight});
     VScroll1->hide();
