@@ -3,6 +3,7 @@
 #include "app/placeholder_screen.h"
 #include "datastore/passes.h"
 #include "datastore/store_error.h"
+#include "review/frm_explain.h"
 #include "shell/frm_directions.h"
 #include "shell/frm_summary.h"
 
@@ -49,11 +50,7 @@ void Program::registerScreens()
             QStringLiteral("The Verbal section is not part of this version yet."));
     });
     navigator_.setFactory(ui::ScreenId::Explain, [this] {
-        return std::make_unique<PlaceholderScreen>(
-            context_, ui::ScreenId::Explain, QStringLiteral("Explanation"),
-            QStringLiteral("The review of %1 section of test %2 is not part of this version yet.")
-                .arg(state_.SectionCode)
-                .arg(state_.CurrentTest));
+        return std::make_unique<review::frm_Explain>(context_);
     });
 }
 

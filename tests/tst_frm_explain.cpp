@@ -1,0 +1,229 @@
+#include "datastore/file_io.h"
+#include "review/frm_explain.h"
+#include "review/review_tables.h"
+#include "shell/frm_summary.h"
+#include "test_seams.h"
+#include "ui/click_label.h"
+#include "ui/twips.h"
+#include "verbal/underline_marker.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include <optional>
+
+using kaven::review::frm_Explain;
+using kaven::shell::frm_summary;
+using kaven::store::FileId;
+using kaven::ui::ScreenId;
+using kaven::ui::px;
+
+namespace {
+
+QByteArray profileLine(const QByteArray& id, int test, const QByteArray& section, int right,
+                       int given, const QByteArray& type)
+{
+    return "\"" + id + "\"," + QByteArray::number(test) + ",\"" + section + "\","
+        + QByteArray::number(right) + "," + QByteArray::number(given) + ",40,\"" + type + "\",3,0\r\n";
+}
+
+// Test 1 with a few answers a section; test 2's Quantitative section full, 25 of 37 right
+// (every second of the first 24 wrong), its Verbal section three answers.
+const QByteArray userprof = [] {
+    QByteArray bytes = profileLine("QP1", 1, "Quantitative", 2, 2, "P")
+        + profileLine("VS1", 1, "Verbal", 2, 2, "S");
+    for (int j = 1; j <= 37; ++j) {
+        const QByteArray id = j == 1 ? "QP1" : j == 2 ? "QD1" : "QP" + QByteArray::number(100 + j);
+        bytes += profileLine(id, 2, "Quantitative", 2, j % 2 == 0 && j <= 24 ? 4 : 2, j == 2 ? "D" : "P");
+    }
+    return bytes + profileLine("VS1", 2, "Verbal", 2, 2, "S") + profileLine("VC1", 2, "Verbal", 1, 3, "C")
+        + profileLine("VC404", 2, "Verbal", 4, 1, "C");
+}();
+
+const QByteArray tesdet = "1,\"Quantitative\",4500,5,#2026-11-01#\r\n1,\"Verbal\",4500,4,#2026-11-01#\r\n"
+                          "2,\"Quantitative\",4400,15,#2026-11-02#\r\n2,\"Verbal\",4500,1,#2026-11-02#\r\n";
+
+// The review of the summary's line `line` of a started program on this store.
+struct Reviewed {
+    DataFolder data;
+    std::optional<TestProgram> run;
+
+    Reviewed()
+    {
+        data.setStore(FileId::tesgiv, tesgivWith({true, true, false}));
+        data.setStore(FileId::tesdet, tesdet);
+        data.setStore(FileId::userprof, userprof);
+        data.setStore(FileId::qpsmast, "\"QP1\",\"If x < 3 and y > 2, what is x?\",\"1\",\"2\",\"3, 4\",\"5\",\"6\",2,2,0,#TRUE#,\"Since x < 3.\",0\r\n");
+        data.setStore(FileId::qdsmast, "0,\"QD1\",\"Is x > 0?\",2,3,#TRUE#,\"\",\"x² > 0\",\"Squares hide the sign.\",0,#FALSE#\r\n");
+        data.setStore(FileId::vsmast, "\"VS1\",\"The box of  letters {were  found} here.\",\"were found\",\"\",\"was found\",\"are found\",\"be found\",\"found\",1,2,#TRUE#,\"Singular.\",0\r\n");
+        data.setStore(FileId::vcmast, "\"VC1\",\"The passage is about\",\"bees\",\"ants\",\"wasps\",\"moths\",\"flies\",0,1,7,#TRUE#,\"Bees.\",\"\",\"\",\"\",\"\",\"\"\r\n");
+        data.setStore(FileId::comdet, "7,\"Bees keep the brood warm.\r\nIn summer they fan.\",1,#TRUE#,1\r\n");
+        run.emplace(data.path());
+        if (!run->program.start())
+            qFatal("the program did not start");
+    }
+    frm_summary* summary() { return run->screen<frm_summary>(ScreenId::Summary); }
+    frm_Explain* open(int line)
+    {
+        QTest::mouseClick(summary()->Label3(line), Qt::LeftButton);
+        return run->screen<frm_Explain>(ScreenId::Explain);
+    }
+};
+
+template <class W> W* child(QWidget* screen, const char* name)
+{
+    W* widget = screen->findChild<W*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
+
+} // namespace
+
+class TestFrmExplain : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    }
+
+    void backToAFreshSummary_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Back") << "cmdback1";
+        QTest::newRow("Back to Score Sheet") << "cmdhome";
+        QTest::newRow("title bar") << "close";
+    }
+    void backToAFreshSummary()
+    {
+        QFETCH(QString, way);
+        Reviewed r;
+        QList<QByteArray> files;
+        for (FileId id : kaven::store::visitingOrder)
+            files << r.data.working(id);
+        QPointer<frm_summary> summary = r.summary();
+        frm_Explain* review = r.open(3);
+        QVERIFY(review && review->isVisible());
+        QCOMPARE(review->windowTitle(), "Explanation");
+        QVERIFY(summary.isNull() || !summary->isVisible());
+
+        if (way == "close")
+            review->close();
+        else
+            QTest::mouseClick(child<QPushButton>(review, qPrintable(way)), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!r.run->program.screens().loaded(ScreenId::Explain));
+        QVERIFY(summary.isNull());
+        QVERIFY(r.summary() && r.summary()->isVisible());
+        QCOMPARE(r.summary()->Label3Count(), 5);
+        QVERIFY(!r.run->end.ended() && r.run->dialogs.asked.isEmpty());
+        // The review reads the data files and writes none of them.
+        for (FileId id : kaven::store::visitingOrder)
+            QCOMPARE(r.data.working(id), files.takeFirst());
+    }
+
+    void scoreSheet()
+    {
+        Reviewed r;
+        r.run->program.state().ReviewCorrect = 3; // what the summary's click resets
+        frm_Explain* review = r.open(3);
+        QCOMPARE(review->cmdQnoCount(), 38);
+        QVERIFY(!review->cmdQno(0)->isVisible());
+        QCOMPARE(child<QLabel>(review, "lblattempted")->text(), "Questions Attempted : 37");
+        QCOMPARE(child<QLabel>(review, "lblright_ans")->text(), "Correct Answers       : 25");
+        QCOMPARE(int(r.run->program.state().ReviewCorrect), 25);
+        int red = 0;
+        for (int k = 1; k <= 37; ++k) {
+            QPushButton* button = review->cmdQno(k);
+            QVERIFY(button->isVisible());
+            QCOMPARE(button->text(), QString::number(k));
+            QCOMPARE(button->size(), QSize(px(350), px(350)));
+            const bool wrong = k % 2 == 0 && k <= 24;
+            QCOMPARE(button->font().strikeOut(), wrong);
+            QCOMPARE(button->palette().color(QPalette::Button) == QColor(255, 0, 0), wrong);
+            red += wrong;
+        }
+        QCOMPARE(red, 12);
+        QCOMPARE(review->cmdQno(24)->pos(), QPoint(px(9125), px(300)));
+        QCOMPARE(review->cmdQno(25)->pos(), QPoint(px(500), px(700)));
+        QCOMPARE(review->cmdQno(37)->pos(), QPoint(px(500 + 12 * 375), px(700)));
+        QCOMPARE(review->cmdQno(2)->toolTip(), "Data Sufficency");
+    }
+
+    void showsTheAnswerClicked_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<bool>("passage");
+        QTest::newRow("Problem Solving") << 3 << QList<int>{1} << false;
+        QTest::newRow("Data Sufficiency") << 3 << QList<int>{2} << false;
+        QTest::newRow("gone from its bank") << 3 << QList<int>{3} << false;
+        QTest::newRow("Sentence Correction") << 4 << QList<int>{1} << false;
+        QTest::newRow("Reading Comprehension") << 4 << QList<int>{1, 2} << true;
+        QTest::newRow("gone, after a passage") << 4 << QList<int>{2, 3} << false;
+    }
+    void showsTheAnswerClicked()
+    {
+        QFETCH(int, line);
+        QFETCH(QList<int>, clicks);
+        QFETCH(bool, passage);
+        Reviewed r;
+        frm_Explain* review = r.open(line);
+        auto* question = child<QTextEdit>(review, "rtf_q_explain");
+        auto* comp = child<QTextEdit>(review, "rtf_comp");
+        QVERIFY(!question->isVisible());
+        for (int k : clicks)
+            QTest::mouseClick(review->cmdQno(k), Qt::LeftButton);
+
+        kaven::review::ReviewTables tables;
+        kaven::review::loadReviewTables(r.data.path(), tables);
+        const int index = line == 3 ? 2 + clicks.last() : 39 + clicks.last();
+        const auto shown = kaven::review::explainAnswer(tables, index, clicks.last());
+        QCOMPARE(review->ReviewId(), tables.userprof[index].q_id);
+        QCOMPARE(review->ReviewType(), tables.userprof[index].q_type);
+        QVERIFY(question->isVisible());
+        // The candidate reads the text as built, blanks and all, but never the braces.
+        QCOMPARE(question->toPlainText(),
+                 kaven::verbal::withoutUnderlineMarker(shown.text.text()).replace("\r\n", "\n"));
+        QCOMPARE(comp->isVisible(), passage);
+        if (passage) {
+            QCOMPARE(comp->toPlainText(), "Bees keep the brood warm.\nIn summer they fan.");
+            QCOMPARE(comp->geometry(), QRect(px(300), comp->y(), px(4400), comp->height()));
+            QCOMPARE(question->geometry(), QRect(px(4700), question->y(), px(4500), question->height()));
+        } else {
+            QCOMPARE(question->geometry(), QRect(px(300), question->y(), px(9000), question->height()));
+        }
+        if (shown.underlined) {
+            const QString text = question->toPlainText();
+            auto underlinedAt = [&](const QString& part) {
+                QTextCursor cursor(question->document());
+                cursor.setPosition(int(text.indexOf(part)) + 1);
+                return cursor.charFormat().fontUnderline();
+            };
+            QVERIFY(underlinedAt("were  found"));
+            QVERIFY(!underlinedAt("The box"));
+            QVERIFY(!underlinedAt("(A) were found"));
+        }
+    }
+
+    void textsHandTheFocusOn()
+    {
+        Reviewed r;
+        frm_Explain* review = r.open(4);
+        QTest::mouseClick(review->cmdQno(2), Qt::LeftButton);
+        QApplication::setActiveWindow(review);
+        QVERIFY(QTest::qWaitForWindowActive(review));
+        for (const char* text : {"rtf_q_explain", "rtf_comp"}) {
+            child<QPushButton>(review, "cmdback1")->setFocus();
+            child<QTextEdit>(review, text)->setFocus(Qt::MouseFocusReason);
+            QCOMPARE(QApplication::focusWidget(), child<QPushButton>(review, "cmdhome"));
+        }
+    }
+};
+
+QTEST_MAIN(TestFrmExplain)
+#include "tst_frm_explain.moc"
