@@ -130,9 +130,15 @@ void frm_Explain::loadButton(int k, const SheetButton& button)
     QFont font = templ->font();
     if (button.wrong) {
         font.setStrikeOut(true);
+        // The widget style pales a button's face colour into a pink gradient; a wrong answer
+        // is to stand out in pure red, so its face is painted flat.
         QPalette red = element->palette();
         red.setColor(QPalette::Button, QColor(255, 0, 0));
         element->setPalette(red);
+        element->setStyleSheet(QStringLiteral(
+            "QPushButton { background-color: rgb(255, 0, 0); border: 1px solid palette(dark);"
+            " border-radius: 2px; }"
+            "QPushButton:pressed { background-color: rgb(192, 0, 0); }"));
     }
     element->setFont(font);
     element->setGeometry(pxRect(button.left, button.top, buttonSize, buttonSize));
