@@ -83,11 +83,8 @@ private slots:
     {
         QTest::addColumn<int>("num");
         QTest::addColumn<QString>("letter");
-        QTest::newRow("0") << 0 << "";
-        QTest::newRow("1") << 1 << "A";
-        QTest::newRow("5") << 5 << "E";
-        QTest::newRow("6") << 6 << "";
-        QTest::newRow("-1") << -1 << "";
+        for (const auto& [num, letter] : {std::pair{0, ""}, {1, "A"}, {5, "E"}, {6, ""}, {-1, ""}})
+            QTest::addRow("%d", num) << num << QString(letter);
     }
     void changeAns()
     {
@@ -186,30 +183,6 @@ private slots:
             QCOMPARE(sheet.buttons[23].left, 9125);
             QCOMPARE(sheet.buttons[24].left, 500);
         }
-    }
-
-    void toolTips_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("toolTip");
-        QTest::newRow("C") << "C" << "Reading Comprehension";
-        QTest::newRow("S") << "S" << "Sentence Correction";
-        QTest::newRow("R") << "R" << "Critical reasoning";
-        QTest::newRow("D") << "D" << "Data Sufficency";
-        QTest::newRow("P") << "P" << "Problem Solving";
-        QTest::newRow("lower case") << "p" << "";
-    }
-    void toolTips()
-    {
-        QFETCH(QString, type);
-        QFETCH(QString, toolTip);
-        QCOMPARE(typeToolTip(type), toolTip);
-    }
-
-    void countCaptions()
-    {
-        QCOMPARE(attemptedCaption(37), "Questions Attempted : 37");
-        QCOMPARE(correctCaption(25), "Correct Answers       : 25");
     }
 };
 
