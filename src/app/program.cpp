@@ -3,6 +3,7 @@
 #include "app/placeholder_screen.h"
 #include "datastore/passes.h"
 #include "datastore/store_error.h"
+#include "review/frm_explain.h"
 #include "shell/frm_directions.h"
 #include "shell/frm_summary.h"
 #include "verbal/frm_verbal.h"
@@ -48,11 +49,7 @@ void Program::registerScreens()
         return std::make_unique<verbal::frm_verbal>(context_);
     });
     navigator_.setFactory(ui::ScreenId::Explain, [this] {
-        return std::make_unique<PlaceholderScreen>(
-            context_, ui::ScreenId::Explain, QStringLiteral("Explanation"),
-            QStringLiteral("The review of %1 section of test %2 is not part of this version yet.")
-                .arg(state_.SectionCode)
-                .arg(state_.CurrentTest));
+        return std::make_unique<review::frm_Explain>(context_);
     });
 }
 
