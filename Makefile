@@ -21,6 +21,7 @@ bench: build
 	mkdir -p $(BUILD_DIR)/bench/full
 	$(BUILD_DIR)/bench/bench_store $(BUILD_DIR)/bench/full
 	$(BUILD_DIR)/bench/bench_startup $(BUILD_DIR)/bench/full
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_verbal_confirm
 
 clean:
 	rm -rf $(BUILD_DIR)
