@@ -90,6 +90,15 @@ struct TestProgram {
     }
 };
 
+// A control of a screen by its name; a missing one stops the test.
+template <class W = QWidget> W* child(QWidget* screen, const char* name)
+{
+    W* widget = screen->findChild<W*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
+
 // A tests-given file with the given taken flags for tests 1, 2, ...
 inline QByteArray tesgivWith(std::initializer_list<bool> taken)
 {

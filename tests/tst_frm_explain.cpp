@@ -69,14 +69,6 @@ struct Reviewed {
     }
 };
 
-template <class W> W* child(QWidget* screen, const char* name)
-{
-    W* widget = screen->findChild<W*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
-
 } // namespace
 
 class TestFrmExplain : public QObject {

@@ -53,14 +53,6 @@ struct Started {
     kaven::app::ModuleState& state() { return run->program.state(); }
 };
 
-template <class W> W* child(QWidget* screen, const char* name)
-{
-    W* widget = screen->findChild<W*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
-
 } // namespace
 
 class TestFrmSummary : public QObject {

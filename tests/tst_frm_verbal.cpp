@@ -40,13 +40,7 @@ struct VerbalRun {
     }
     kaven::app::ModuleState& state() { return run->program.state(); }
     ScriptedDialogs& dialogs() { return run->dialogs; }
-    template <class W = QWidget> W* ctl(const char* name)
-    {
-        W* widget = verbal->findChild<W*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
+    template <class W = QWidget> W* ctl(const char* name) { return child<W>(verbal, name); }
     void click(const char* name) { QTest::mouseClick(ctl<QPushButton>(name), Qt::LeftButton); }
     void ticks(int n)
     {

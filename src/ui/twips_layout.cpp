@@ -35,32 +35,35 @@ void setTwipsGeometry(QWidget* widget, const QRect& rect)
                         px(rect.top() + rect.height()) - top);
 }
 
-void setTwipsLeft(QWidget* widget, int left)
+namespace {
+
+template <class Change> void changeTwips(QWidget* widget, Change change)
 {
     QRect rect = twipsGeometry(widget);
-    rect.moveLeft(left);
+    change(rect);
     setTwipsGeometry(widget, rect);
+}
+
+} // namespace
+
+void setTwipsLeft(QWidget* widget, int left)
+{
+    changeTwips(widget, [left](QRect& r) { r.moveLeft(left); });
 }
 
 void setTwipsTop(QWidget* widget, int top)
 {
-    QRect rect = twipsGeometry(widget);
-    rect.moveTop(top);
-    setTwipsGeometry(widget, rect);
+    changeTwips(widget, [top](QRect& r) { r.moveTop(top); });
 }
 
 void setTwipsWidth(QWidget* widget, int width)
 {
-    QRect rect = twipsGeometry(widget);
-    rect.setWidth(width);
-    setTwipsGeometry(widget, rect);
+    changeTwips(widget, [width](QRect& r) { r.setWidth(width); });
 }
 
 void setTwipsHeight(QWidget* widget, int height)
 {
-    QRect rect = twipsGeometry(widget);
-    rect.setHeight(height);
-    setTwipsGeometry(widget, rect);
+    changeTwips(widget, [height](QRect& r) { r.setHeight(height); });
 }
 
 int neededHeight(const QLabel* label)

@@ -22,15 +22,15 @@ void splitMarked(const QString& text, Plain&& plain, Underlined&& underlined)
     }
 }
 
-QString escapedLines(const QString& piece)
+} // namespace
+
+QString escapedLines(const QString& text)
 {
-    QString html = piece.toHtmlEscaped();
+    QString html = text.toHtmlEscaped();
     html.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
     html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
     return html;
 }
-
-} // namespace
 
 QString underlineMarkup(const QString& text)
 {

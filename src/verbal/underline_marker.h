@@ -13,6 +13,9 @@ namespace kaven::verbal {
 // underlined, the braces gone.
 QString underlineMarkup(const QString& text);
 
+// Any text made safe for a rich-text label: every character escaped, line ends as breaks.
+QString escapedLines(const QString& text);
+
 // The sentence without its marker, for places that show plain text.
 QString withoutUnderlineMarker(const QString& text);
 

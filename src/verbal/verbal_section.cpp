@@ -108,36 +108,30 @@ Drawn VerbalSection::drawQuestion()
     return Drawn::Nothing;
 }
 
-bool VerbalSection::drawSentence()
+template <class Bank>
+bool VerbalSection::drawFrom(Bank& bank, std::int16_t& pos, const QString& name,
+                             std::int16_t (*fallback)(std::int16_t))
 {
     mtarget_level = setLevel(level, mC_score, mq_no, mright, mI_score);
     mlevel = mtarget_level;
     for (int tried = 0; tried < levelCount; ++tried) {
-        Shuffle_Records(QStringLiteral("Sent"), mlevel);
-        for (msent_pos = 1; msent_pos < tables.sent.counter(); ++msent_pos) {
-            const store::VsmastRecord& q = tables.sent[msent_pos];
-            if (!q.used && q.q_level == mlevel)
+        Shuffle_Records(name, mlevel);
+        for (pos = 1; pos < bank.counter(); ++pos)
+            if (!bank[pos].used && bank[pos].q_level == mlevel)
                 return true;
-        }
-        mlevel = sentenceFallback(mlevel);
+        mlevel = fallback(mlevel);
     }
     return false;
 }
 
+bool VerbalSection::drawSentence()
+{
+    return drawFrom(tables.sent, msent_pos, QStringLiteral("Sent"), sentenceFallback);
+}
+
 bool VerbalSection::drawReasoning()
 {
-    mtarget_level = setLevel(level, mC_score, mq_no, mright, mI_score);
-    mlevel = mtarget_level;
-    for (int tried = 0; tried < levelCount; ++tried) {
-        Shuffle_Records(QStringLiteral("Reas"), mlevel);
-        for (mreas_pos = 1; mreas_pos < tables.reas.counter(); ++mreas_pos) {
-            const store::VrmastRecord& q = tables.reas[mreas_pos];
-            if (!q.used && q.q_level == mlevel)
-                return true;
-        }
-        mlevel = reasoningFallback(mlevel);
-    }
-    return false;
+    return drawFrom(tables.reas, mreas_pos, QStringLiteral("Reas"), reasoningFallback);
 }
 
 void VerbalSection::Shuffle_Records(const QString& name, std::int16_t)

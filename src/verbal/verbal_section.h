@@ -100,6 +100,11 @@ public:
 
 private:
     void checkPlan() const;
+    // The first unused question of the level in file order; a level that has run dry
+    // passes to the fallback's next level until every level has been tried.
+    template <class Bank>
+    bool drawFrom(Bank& bank, std::int16_t& pos, const QString& name,
+                  std::int16_t (*fallback)(std::int16_t));
     bool drawSentence();
     bool drawReasoning();
     Drawn drawComprehension();

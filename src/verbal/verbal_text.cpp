@@ -1,5 +1,7 @@
 #include "verbal/verbal_text.h"
 
+#include "verbal/underline_marker.h"
+
 namespace kaven::verbal {
 
 QString verbalDirections()
@@ -33,18 +35,6 @@ QString reasoningText(const store::VrmastRecord& question)
             text += QStringLiteral("\r\n") + QLatin1String(numeral) + *statement;
     return text;
 }
-
-namespace {
-
-QString escapedLines(const QString& text)
-{
-    QString html = text.toHtmlEscaped();
-    html.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
-    html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-    return html;
-}
-
-} // namespace
 
 QString reasoningMarkup(const store::VrmastRecord& question)
 {
