@@ -270,7 +270,6 @@ private slots:
         v.click("CMD_PROCEED");
         auto* timer = v.ctl<QLabel>("lab_timer");
         v.ticks(61);
-        QCOMPARE(timer->text(), "01:13:59");
         v.click("cmdtimer");
         v.ticks(1);
         QVERIFY(!timer->isVisible());

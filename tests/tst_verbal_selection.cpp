@@ -4,7 +4,6 @@
 #include "verbal/underline_marker.h"
 #include "verbal/verbal_level.h"
 #include "verbal/verbal_section.h"
-#include "verbal/verbal_text.h"
 #include "verbal_banks.h"
 
 #include <QTemporaryDir>
@@ -340,15 +339,8 @@ private slots:
         QTEST(clock.text(), "text");
     }
 
-    void texts()
+    void underlineMarker()
     {
-        VrmastRecord r = reasoning("R1", 1);
-        r.q_text = "Which must be true?";
-        r.stmt_1 = "First.";
-        r.stmt_3 = "Third.";
-        QCOMPARE(kaven::verbal::reasoningText(r),
-                 QString("Which must be true?\r\nI.     First.\r\nIII.   Third."));
-        QCOMPARE(kaven::verbal::questionCaption(7), QString("Question No :  7 of 41 "));
         QCOMPARE(kaven::verbal::underlineMarkup("If x < 3 {was} & {were"),
                  QString("If x &lt; 3 <u>was</u> &amp; {were"));
         QCOMPARE(kaven::verbal::withoutUnderlineMarker("A {b c} d"), QString("A b c d"));

@@ -33,34 +33,14 @@ inline VsmastRecord sentence(const QString& id, std::int16_t level, std::int16_t
 
 inline VrmastRecord reasoning(const QString& id, std::int16_t level, std::int16_t answer = 3)
 {
-    VrmastRecord r;
-    r.q_id = id;
-    r.q_text = QStringLiteral("Argument of %1. Which of the following most weakens it?").arg(id);
-    r.opt_1 = QStringLiteral("One");
-    r.opt_2 = QStringLiteral("Two");
-    r.opt_3 = QStringLiteral("Three");
-    r.opt_4 = QStringLiteral("Four");
-    r.opt_5 = QStringLiteral("Five");
-    r.q_level = level;
-    r.ans_no = answer;
-    r.expl = QStringLiteral("Why.");
-    return r;
+    return {id, QStringLiteral("Argument of %1. Which of the following most weakens it?").arg(id),
+            "One", "Two", "Three", "Four", "Five", level, answer, "Why.", false, {}, {}, {}, {}, {}, 0, false};
 }
 
 inline VcmastRecord comprehension(const QString& id, std::int16_t passage, std::int16_t answer = 4)
 {
-    VcmastRecord q;
-    q.q_id = id;
-    q.q_text = QStringLiteral("What does the passage say about %1?").arg(id);
-    q.opt_1 = QStringLiteral("First");
-    q.opt_2 = QStringLiteral("Second");
-    q.opt_3 = QStringLiteral("Third");
-    q.opt_4 = QStringLiteral("Fourth");
-    q.opt_5 = QStringLiteral("Fifth");
-    q.ans_no = answer;
-    q.psg_id = passage;
-    q.expl = QStringLiteral("Why.");
-    return q;
+    return {id, QStringLiteral("What does the passage say about %1?").arg(id), "First", "Second",
+            "Third", "Fourth", "Fifth", 0, answer, passage, false, "Why.", {}, {}, {}, {}, {}};
 }
 
 // Banks for a whole section: `perLevel` questions of each type at each level, and

@@ -1,5 +1,6 @@
 #include "review/frm_explain.h"
 
+#include "ui/text_lines.h"
 #include "ui/twips.h"
 #include "verbal/underline_marker.h"
 
@@ -23,13 +24,6 @@ constexpr int countsTop = 1200;
 constexpr int textTop = 1900;
 constexpr int textHeight = 6000;
 constexpr int backTop = 8160;
-
-// The text box shows line ends as paragraphs; the texts themselves keep their CR LFs.
-QString shownLines(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
 
 QTextEdit* textBox(const char* name, QWidget* parent)
 {
@@ -183,7 +177,7 @@ void frm_Explain::Display_Details(const Explanation& shown)
 void frm_Explain::Display_Comp(const Explanation& shown)
 {
     Set_Comp();
-    rtf_comp->setPlainText(shownLines(shown.passage));
+    rtf_comp->setPlainText(ui::boxText(shown.passage));
     showQuestion(shown);
 }
 
@@ -198,15 +192,15 @@ void frm_Explain::showQuestion(const Explanation& shown)
     rtf_q_explain->clear();
     QTextCursor cursor(rtf_q_explain->document());
     const QTextCharFormat plain;
-    cursor.insertText(shownLines(shown.text.head), plain);
+    cursor.insertText(ui::boxText(shown.text.head), plain);
     if (shown.underlined) {
         // The sentence's underline marker becomes an underline; its braces never show.
         cursor.insertHtml(QStringLiteral("<span style=\"white-space: pre-wrap\">")
                           + verbal::underlineMarkup(shown.text.question) + QStringLiteral("</span>"));
     } else {
-        cursor.insertText(shownLines(shown.text.question), plain);
+        cursor.insertText(ui::boxText(shown.text.question), plain);
     }
-    cursor.insertText(shownLines(shown.text.tail), plain);
+    cursor.insertText(ui::boxText(shown.text.tail), plain);
     rtf_q_explain->moveCursor(QTextCursor::Start);
     rtf_q_explain->show();
 }
@@ -233,8 +227,8 @@ void frm_Explain::cmdback1_Click()
 
 void frm_Explain::cmdhome_Click()
 {
-    context_.screens.close(ui::ScreenId::Explain);
-    context_.screens.open(ui::ScreenId::Summary);
+    // Both ways lead back to a summary loaded afresh.
+    cmdback1_Click();
 }
 
 void frm_Explain::closeEvent(QCloseEvent* event)

@@ -5,6 +5,7 @@
 #include "shell/summary_report.h"
 #include "shell/test_series.h"
 #include "ui/click_label.h"
+#include "ui/text_lines.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -232,8 +233,7 @@ void frm_summary::loadLabel3(int k, int topTwips)
 void frm_summary::showSummary()
 {
     // The text box shows line ends as paragraphs; the text itself keeps its CR LFs.
-    QString shown = summaryText_;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString shown = ui::boxText(summaryText_);
     if (shown.endsWith(QLatin1Char('\n')))
         shown.chop(1);
     rtf_summary->setPlainText(shown);

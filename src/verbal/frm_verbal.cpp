@@ -3,6 +3,7 @@
 #include "datastore/passes.h"
 #include "ui/click_label.h"
 #include "ui/navigator.h"
+#include "ui/text_lines.h"
 #include "ui/twips_layout.h"
 #include "verbal/verbal_text.h"
 
@@ -41,7 +42,7 @@ frm_verbal::frm_verbal(app::Context& context)
 void frm_verbal::load()
 {
     mdirections = verbalDirections();
-    rtf_instruct->setPlainText(QString(mdirections).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    rtf_instruct->setPlainText(ui::boxText(mdirections));
     setCheckBox();
     mstarted = false;
     mtimer_shown = true;

@@ -5,6 +5,7 @@
 #include "verbal/frm_verbal.h"
 
 #include "ui/click_label.h"
+#include "ui/text_lines.h"
 #include "ui/twips.h"
 #include "ui/twips_layout.h"
 #include "verbal/underline_marker.h"
@@ -49,13 +50,6 @@ QFont readingFont(const QWidget* screen)
     QFont font = screen->font();
     font.setPointSize(10);
     return font;
-}
-
-// Text boxes show line ends as paragraphs; the texts keep their CR LFs.
-QString shownText(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
 }
 
 } // namespace
@@ -240,7 +234,7 @@ void frm_verbal::Display_Reas()
 
 void frm_verbal::setPassageText()
 {
-    const QString text = shownText(section_.mcomp_head + QStringLiteral("\r\n") + section_.passage().psg_text);
+    const QString text = ui::boxText(section_.mcomp_head + QStringLiteral("\r\n") + section_.passage().psg_text);
     // The same passage keeps the place the candidate has scrolled it to.
     if (rtf_comp->toPlainText() != text)
         rtf_comp->setPlainText(text);
@@ -262,7 +256,7 @@ void frm_verbal::display_Vcomp(Drawn drawn)
         setPassageText();
         mq_text = q.q_text;
         RTFQ_DESC->setTextFormat(Qt::PlainText);
-        RTFQ_DESC->setText(shownText(q.q_text));
+        RTFQ_DESC->setText(ui::boxText(q.q_text));
         ui::fitHeight(RTFQ_DESC);
         if (drawn == Drawn::NewPassage)
             ui::setTwipsTop(txtoption[0], twipsBottom(RTFQ_DESC) + 200);
