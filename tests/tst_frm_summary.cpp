@@ -1,6 +1,7 @@
 #include "shell/directions_text.h"
 #include "shell/frm_directions.h"
 #include "shell/frm_summary.h"
+#include "quant_banks.h"
 #include "test_seams.h"
 #include "ui/click_label.h"
 
@@ -47,6 +48,7 @@ struct Started {
     {
         data.setStore(FileId::tesgiv, tesgiv);
         data.setStore(FileId::tesdet, tesdet);
+        quant_banks::Banks(1).write(data.path(), Form::Store);
         ok = run.emplace(data.path()).program.start();
     }
     frm_summary* summary() { return run->screen<frm_summary>(ScreenId::Summary); }

@@ -1,8 +1,8 @@
 #include "app/program.h"
 
-#include "app/placeholder_screen.h"
 #include "datastore/passes.h"
 #include "datastore/store_error.h"
+#include "quant/frm_quant.h"
 #include "review/frm_explain.h"
 #include "shell/frm_directions.h"
 #include "shell/frm_summary.h"
@@ -40,10 +40,7 @@ void Program::registerScreens()
         return std::make_unique<shell::frmDirections>(context_);
     });
     navigator_.setFactory(ui::ScreenId::Quant, [this] {
-        return std::make_unique<PlaceholderScreen>(
-            context_, ui::ScreenId::Quant, QStringLiteral("Quantitative Section"),
-            QStringLiteral("The Quantitative section is not part of this version yet. "
-                           "Your test has not been recorded."));
+        return std::make_unique<quant::frm_quant>(context_);
     });
     navigator_.setFactory(ui::ScreenId::Verbal, [this] {
         return std::make_unique<verbal::frm_verbal>(context_);
