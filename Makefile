@@ -22,6 +22,7 @@ bench: build
 	$(BUILD_DIR)/bench/bench_store $(BUILD_DIR)/bench/full
 	$(BUILD_DIR)/bench/bench_startup $(BUILD_DIR)/bench/full
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_verbal_confirm
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_quant_confirm
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,9 +1,10 @@
-// Opens one screen of the program on a data folder, for a look at it (screenshots, layout
-// work): kaven_preview DATA_DIR verbal [ANSWERED]
-// The program starts as it always does; the Verbal screen is then opened directly and the
-// first ANSWERED questions are answered with their keys. Not installed with the program.
+// Opens one section screen of the program on a data folder, for a look at it (screenshots,
+// layout work): kaven_preview DATA_DIR quant|verbal [ANSWERED]
+// The program starts as it always does; the section's screen is then opened directly and
+// the first ANSWERED questions are answered with their keys. Not installed with the program.
 
 #include "app/program.h"
+#include "quant/frm_quant.h"
 #include "datastore/busy_pointer.h"
 #include "ui/click_label.h"
 #include "ui/cursor_busy_pointer.h"
@@ -24,6 +25,12 @@ void press(QWidget* screen, const QString& name)
         button->click();
 }
 
+int keyOnScreen(const quant::frm_quant& screen)
+{
+    const quant::QuantSection& s = screen.section();
+    return s.mtype == QLatin1String("P") ? s.problem().ans_no : s.dataSufficiency().ans_no;
+}
+
 int keyOnScreen(const verbal::frm_verbal& screen)
 {
     const verbal::VerbalSection& s = screen.section();
@@ -36,13 +43,24 @@ int keyOnScreen(const verbal::frm_verbal& screen)
 
 } // namespace
 
+template <class S> void answer(S* screen, const QString& textBox, int answered)
+{
+    press(screen, QStringLiteral("CMD_PROCEED"));
+    for (int q = 0; q < answered; ++q) {
+        emit screen->template findChild<ui::ClickLabel*>(textBox.arg(keyOnScreen(*screen)))->clicked();
+        press(screen, QStringLiteral("cmdnext"));
+        press(screen, QStringLiteral("cmdConfirm"));
+    }
+}
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList args = QApplication::arguments();
-    if (args.size() < 3 || args[2] != QLatin1String("verbal")) {
-        std::fprintf(stderr, "usage: kaven_preview DATA_DIR verbal [ANSWERED]\n");
+    const QString section = args.size() > 2 ? args[2] : QString();
+    if (section != QLatin1String("verbal") && section != QLatin1String("quant")) {
+        std::fprintf(stderr, "usage: kaven_preview DATA_DIR quant|verbal [ANSWERED]\n");
         return 2;
     }
     ui::MessageBoxDialogs dialogs;
@@ -55,14 +73,13 @@ int main(int argc, char** argv)
         return end.status();
     // As on the way into a test, the summary stays loaded but out of sight.
     program.screens().hide(ui::ScreenId::Summary);
-    auto* screen = static_cast<verbal::frm_verbal*>(program.screens().open(ui::ScreenId::Verbal));
-    press(screen, QStringLiteral("CMD_PROCEED"));
+    program.state().CurrentTest = 1;
     const int answered = args.size() > 3 ? args[3].toInt() : 0;
-    for (int q = 0; q < answered; ++q) {
-        const int key = keyOnScreen(*screen);
-        emit screen->findChild<ui::ClickLabel*>(QStringLiteral("txtoption%1").arg(key))->clicked();
-        press(screen, QStringLiteral("cmdnext"));
-        press(screen, QStringLiteral("cmdConfirm"));
-    }
+    if (section == QLatin1String("quant"))
+        answer(static_cast<quant::frm_quant*>(program.screens().open(ui::ScreenId::Quant)),
+               QStringLiteral("rtfopt%1"), answered);
+    else
+        answer(static_cast<verbal::frm_verbal*>(program.screens().open(ui::ScreenId::Verbal)),
+               QStringLiteral("txtoption%1"), answered);
     return QApplication::exec();
 }
