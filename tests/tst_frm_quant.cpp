@@ -404,12 +404,30 @@ private slots:
         kaven::store::loadFile(data.file(FileId::userprof, Form::Store), profile);
         QCOMPARE(profile.size(), 78);
         QSet<QString> recorded;
+        QSet<QString> recordedVerbal;
         for (const auto& answer : profile.records()) {
             QCOMPARE(answer.test_no, 1);
-            if (answer.section == "Quantitative")
-                recorded << answer.q_id;
+            (answer.section == "Quantitative" ? recorded : recordedVerbal) << answer.q_id;
         }
         QCOMPARE(recorded, asked);
+        QCOMPARE(recordedVerbal.size(), 41);
+        QSet<QString> usedVerbal;
+        RecordBuffer<kaven::store::VsmastRecord> vs;
+        kaven::store::loadFile(data.file(FileId::vsmast, Form::Store), vs);
+        for (const auto& v : vs.records())
+            if (v.used)
+                usedVerbal << v.q_id;
+        RecordBuffer<kaven::store::VrmastRecord> vr;
+        kaven::store::loadFile(data.file(FileId::vrmast, Form::Store), vr);
+        for (const auto& v : vr.records())
+            if (v.used)
+                usedVerbal << v.q_id;
+        RecordBuffer<kaven::store::VcmastRecord> vc;
+        kaven::store::loadFile(data.file(FileId::vcmast, Form::Store), vc);
+        for (const auto& v : vc.records())
+            if (v.used)
+                usedVerbal << v.q_id;
+        QCOMPARE(usedVerbal, recordedVerbal);
         QSet<QString> used;
         RecordBuffer<kaven::store::QpsmastRecord> ps;
         kaven::store::loadFile(data.file(FileId::qpsmast, Form::Store), ps);
