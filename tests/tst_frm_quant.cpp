@@ -90,6 +90,24 @@ int top(QWidget* w)
     return kaven::ui::twipsTop(w);
 }
 
+template <FileId id> RecordBuffer<kaven::store::RecordFor<id>> stored(const DataFolder& data)
+{
+    RecordBuffer<kaven::store::RecordFor<id>> buffer;
+    kaven::store::loadFile(data.file(id, Form::Store), buffer);
+    return buffer;
+}
+
+// The ids a stored bank marks used.
+template <FileId id> QSet<QString> usedIn(const DataFolder& data)
+{
+    QSet<QString> used;
+    const auto bank = stored<id>(data);
+    for (const auto& q : bank.records())
+        if (q.used)
+            used << q.q_id;
+    return used;
+}
+
 } // namespace
 
 class TestFrmQuant : public QObject {
@@ -394,52 +412,23 @@ private slots:
         QCOMPARE(child<QPushButton>(summary, "Command1")->text(), "Take Test 2");
 
         // The store files hold the test.
-        RecordBuffer<kaven::store::TesdetRecord> tesdet;
-        kaven::store::loadFile(data.file(FileId::tesdet, Form::Store), tesdet);
+        const auto tesdet = stored<FileId::tesdet>(data);
         QCOMPARE(tesdet.size(), 2);
         QCOMPARE(tesdet[1].section, "Quantitative");
         QCOMPARE(tesdet[1].secs_used, 37);
         QCOMPARE(tesdet[2].section, "Verbal");
-        RecordBuffer<kaven::store::UserprofRecord> profile;
-        kaven::store::loadFile(data.file(FileId::userprof, Form::Store), profile);
+        const auto profile = stored<FileId::userprof>(data);
         QCOMPARE(profile.size(), 78);
-        QSet<QString> recorded;
-        QSet<QString> recordedVerbal;
+        QSet<QString> recorded[2];
         for (const auto& answer : profile.records()) {
             QCOMPARE(answer.test_no, 1);
-            (answer.section == "Quantitative" ? recorded : recordedVerbal) << answer.q_id;
+            recorded[answer.section == "Verbal"] << answer.q_id;
         }
-        QCOMPARE(recorded, asked);
-        QCOMPARE(recordedVerbal.size(), 41);
-        QSet<QString> usedVerbal;
-        RecordBuffer<kaven::store::VsmastRecord> vs;
-        kaven::store::loadFile(data.file(FileId::vsmast, Form::Store), vs);
-        for (const auto& v : vs.records())
-            if (v.used)
-                usedVerbal << v.q_id;
-        RecordBuffer<kaven::store::VrmastRecord> vr;
-        kaven::store::loadFile(data.file(FileId::vrmast, Form::Store), vr);
-        for (const auto& v : vr.records())
-            if (v.used)
-                usedVerbal << v.q_id;
-        RecordBuffer<kaven::store::VcmastRecord> vc;
-        kaven::store::loadFile(data.file(FileId::vcmast, Form::Store), vc);
-        for (const auto& v : vc.records())
-            if (v.used)
-                usedVerbal << v.q_id;
-        QCOMPARE(usedVerbal, recordedVerbal);
-        QSet<QString> used;
-        RecordBuffer<kaven::store::QpsmastRecord> ps;
-        kaven::store::loadFile(data.file(FileId::qpsmast, Form::Store), ps);
-        for (const auto& p : ps.records())
-            if (p.used)
-                used << p.q_id;
-        RecordBuffer<kaven::store::QdsmastRecord> ds;
-        kaven::store::loadFile(data.file(FileId::qdsmast, Form::Store), ds);
-        for (const auto& d : ds.records())
-            if (d.used)
-                used << d.q_id;
-        QCOMPARE(used, asked);
+        QCOMPARE(recorded[0], asked);
+        QCOMPARE(recorded[1].size(), 41);
+        QCOMPARE(usedIn<FileId::qpsmast>(data) + usedIn<FileId::qdsmast>(data), asked);
+        QCOMPARE(usedIn<FileId::vsmast>(data) + usedIn<FileId::vrmast>(data) + usedIn<FileId::vcmast>(data),
+                 recorded[1]);
         QCOMPARE(data.store(FileId::tesgiv), tesgivWith({true, false, false, false, false}));
         // The summary shows both sections of test 1.
         QVERIFY(child<QTextEdit>(summary, "rtf_summary")->toPlainText().contains("Quantitative"));

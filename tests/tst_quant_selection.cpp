@@ -223,7 +223,6 @@ private slots:
         QTest::addColumn<int>("q");
         QTest::addColumn<int>("marks");
         QTest::newRow("confirmed to the end 13.0") << 13.0 << 37 << 12;
-        QTest::newRow("12.5 + 0.5 at the end") << 13.0 << 37 << 12;
         QTest::newRow("14.0 at the end gives 13.5 -> 14") << 14.0 << 37 << 14;
         QTest::newRow("time out at 10 with 7.0") << 7.0 << 10 << 0;
         QTest::newRow("end section at 30 with 20") << 20.0 << 30 << 16;
