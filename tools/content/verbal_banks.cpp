@@ -17,14 +17,14 @@ namespace {
 // The label is 8500 twips (567 pixels) wide and, when not tall, 1455 twips (97 pixels)
 // high. In the screen's font at 10 points (DejaVu Sans on Debian, 13 pixels) it sets a line
 // every 16 pixels: six lines fit, and the tall label (2200 twips, 146 pixels) holds nine.
-// Laid out in that label, running prose takes about 80 characters a line: six unbroken
-// lines held every argument of up to 480 characters we tried, and none of 540. But a
-// paragraph starts on a new line, the empty line between two paragraphs is a line of its
-// own, and so is each statement (they stand in rows below the argument). So each of them
-// counts up to the end of its last line; the argument and its question in two paragraphs,
-// as the questions are written, fit up to about 360 characters. Past six lines, 480
-// characters counted this way, the question needs the tall label.
-constexpr int reasoningLineLength = 80;
+// Laid out there, one by one, 712 paragraphs of Verbal prose never took more lines than
+// their length over 82 characters, rounded up (at 84 a few did), so a line is counted as
+// 82 characters. A paragraph starts on a new line, the empty line between two paragraphs
+// is a line of its own, and so is each statement (they stand in rows below the argument):
+// each counts up to the end of its last line. Past six lines, 492 characters counted this
+// way, the question needs the tall label. An argument whose question stands in a paragraph
+// of its own reaches that from about 360 characters on.
+constexpr int reasoningLineLength = 82;
 constexpr int plainReasoningLength = 6 * reasoningLineLength;
 
 int laidOutLength(const QString& text)
