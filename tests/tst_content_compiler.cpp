@@ -237,6 +237,11 @@ private slots:
                  "statement1: The bakery sold more bread.\nstatement2: Some buyers are new.\n"
                  "statement3: The discount costs money."),
             ":3: tall: argument and statements fill 7 lines of the question label, which holds 6: say yes");
+        // The tall label and three choices of two lines: the fifth answer ends one line too low.
+        row("answers below the question area", cr,
+            with(with(with(with(goodReasoning, "tall: no", "tall: yes"), "B: The bakery", "B: " + QByteArray(60, 'b') + " The bakery"),
+                      "C: Bread", "C: " + QByteArray(60, 'c') + " Bread"), "D: Some", "D: " + QByteArray(60, 'd') + " Some"),
+            ":15: E: the fifth answer ends at 5220 twips, 20 below the 5200 the question area shows without a scroll bar (1 line)");
         row("reasoning choice too long", cr, with(goodReasoning, "B: The bakery also sells cakes.", "B: " + QByteArray(201, 'x')),
             ":12: B: a choice is one line of at most 200 characters");
 

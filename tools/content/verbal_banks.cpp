@@ -20,21 +20,43 @@ namespace {
 // Laid out there, one by one, 712 paragraphs of Verbal prose never took more lines than
 // their length over 82 characters, rounded up (at 84 a few did), so a line is counted as
 // 82 characters. A paragraph starts on a new line, the empty line between two paragraphs
-// is a line of its own, and so is each statement (they stand in rows below the argument):
-// each counts up to the end of its last line. Past six lines, 492 characters counted this
-// way, the question needs the tall label. An argument whose question stands in a paragraph
-// of its own reaches that from about 360 characters on.
+// is a line of its own, and so is each statement: each counts up to the end of its last
+// line. The statements stand in rows below the argument, their text in a column about 530
+// pixels wide beside the numeral, so a statement's line holds 76 characters (82 scaled to
+// that width; at 82 a statement took a line more than counted). Past six lines the question
+// needs the tall label. An argument whose question stands in a paragraph of its own
+// reaches that from about 360 characters on.
 constexpr int reasoningLineLength = 82;
-constexpr int plainReasoningLength = 6 * reasoningLineLength;
+constexpr int statementLineLength = 76;
+constexpr int plainReasoningLines = 6;
 
-int laidOutLength(const QString& text)
+int laidOutLines(const QString& text, int lineLength = reasoningLineLength)
 {
-    int length = 0;
-    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
-        const int lines = std::max(1, int((line.size() + reasoningLineLength - 1) / reasoningLineLength));
-        length += lines * reasoningLineLength;
-    }
-    return length;
+    int lines = 0;
+    for (const QString& line : text.split(QStringLiteral("\r\n")))
+        lines += std::max(1, int((line.size() + lineLength - 1) / lineLength));
+    return lines;
+}
+
+// Where the fifth answer of a Critical Reasoning question ends on the Verbal screen, in
+// twips, by the same count of lines. A line is 16 pixels (240 twips); a statement row is 2
+// pixels taller for the padding of its cells. The question label starts 450 down the
+// question area and is max(tall ? 2200 : 1455, what its lines need) high; the first answer
+// starts 250 below it, and the answers, wrapped at the label's width, stand 100 apart.
+// The screen gives a Critical Reasoning question no scroll bar, so its fifth answer must
+// end by 5200, where the screen puts the last answer of a question it scrolls; the 300
+// twips left below that in the 5500 of the question area take up a line the count misses.
+constexpr int lineTwips = 240;
+constexpr int statementPadding = 30;
+constexpr int lastAnswerFoot = 5200;
+
+int fifthAnswerFoot(int labelLines, int statements, bool tall, const QStringList& choices)
+{
+    const int label = std::max(tall ? 2200 : 1455, labelLines * lineTwips + statements * statementPadding);
+    int foot = 450 + label + 250 + 4 * 100;
+    for (const QString& choice : choices)
+        foot += laidOutLines(choice) * lineTwips;
+    return foot;
 }
 
 // Braces mark the underlined part of a Sentence Correction sentence and nothing else.
@@ -117,15 +139,24 @@ void addCriticalReasoning(const QString& path, Rules& rules, store::RecordBuffer
         if (filled != 0 && filled != 3)
             entry.fail(entry.field(QStringLiteral("statement1")),
                        QStringLiteral("the three statements are all filled or all empty"));
-        int length = laidOutLength(q.q_text);
+        int lines = laidOutLines(q.q_text);
         for (const QString& statement : statements)
-            length += statement.isEmpty() ? 0 : laidOutLength(statement);
-        if (length > plainReasoningLength && !q.tall_q)
+            lines += statement.isEmpty() ? 0 : laidOutLines(statement, statementLineLength);
+        if (lines > plainReasoningLines && !q.tall_q)
             entry.fail(entry.field(QStringLiteral("tall")),
                        QStringLiteral("argument and statements fill %1 lines of the question label, "
                                       "which holds %2: say yes")
-                           .arg(length / reasoningLineLength).arg(plainReasoningLength / reasoningLineLength));
+                           .arg(lines).arg(plainReasoningLines));
         const QStringList choices = rules.choices(entry, Rules::maxReasoningChoiceLength);
+        const int foot = fifthAnswerFoot(lines, int(filled), q.tall_q, choices);
+        if (foot > lastAnswerFoot) {
+            const int over = (foot - lastAnswerFoot + lineTwips - 1) / lineTwips;
+            entry.fail(entry.field(QStringLiteral("E")),
+                       QStringLiteral("the fifth answer ends at %1 twips, %2 below the %3 the question area "
+                                      "shows without a scroll bar (%4 %5): shorten the argument or the longest choices")
+                           .arg(foot).arg(foot - lastAnswerFoot).arg(lastAnswerFoot).arg(over)
+                           .arg(over == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
+        }
         q.opt_1 = choices[0];
         q.opt_2 = choices[1];
         q.opt_3 = choices[2];
