@@ -10,8 +10,7 @@
 // CONTENT_DIR/verbal/critical-reasoning/*.txt        the Critical Reasoning bank
 // CONTENT_DIR/verbal/reading-comprehension/*.txt     one passage and its questions a file
 // and the five tests of a series, none taken. Every source that breaks a rule is reported
-// as FILE:LINE: problem, and nothing is written. A Verbal folder without sources gives an
-// empty bank, with a note; the test of the delivered store says what is missing.
+// as FILE:LINE: problem, and nothing is written.
 
 #include "banks.h"
 #include "datastore/file_io.h"
@@ -26,19 +25,15 @@ using namespace kaven;
 
 namespace {
 
-// The sources of a folder, in name order. A Verbal folder may still be empty: its bank is
-// then written empty, with a note.
-QStringList sourcesIn(const QString& folder, bool mayBeEmpty = false)
+// The sources of a folder, in name order; a folder without any is refused.
+QStringList sourcesIn(const QString& folder)
 {
     QStringList paths;
     const QDir dir(folder);
     for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
         paths << dir.filePath(name);
-    if (paths.isEmpty() && !mayBeEmpty)
-        throw content::ContentError(folder, 0, QStringLiteral("holds no question source (*.txt)"));
     if (paths.isEmpty())
-        std::fprintf(stderr, "kaven_content: note: %s holds no source yet; its bank stays empty\n",
-                     qPrintable(folder));
+        throw content::ContentError(folder, 0, QStringLiteral("holds no question source (*.txt)"));
     return paths;
 }
 
@@ -84,12 +79,18 @@ int main(int argc, char* argv[])
             compile([&] { content::addDataSufficiency(path, rules, dataSufficiency); });
     });
     compile([&] { content::readPlan(content.filePath("verbal/plan.txt"), QStringLiteral("SRC"), verbalPlan, u'C'); });
-    for (const QString& path : sourcesIn(content.filePath("verbal/sentence-correction"), true))
-        compile([&] { content::addSentenceCorrection(path, rules, sentenceCorrection); });
-    for (const QString& path : sourcesIn(content.filePath("verbal/critical-reasoning"), true))
-        compile([&] { content::addCriticalReasoning(path, rules, criticalReasoning); });
-    for (const QString& path : sourcesIn(content.filePath("verbal/reading-comprehension"), true))
-        compile([&] { content::addReadingComprehension(path, rules, passages, passageQuestions); });
+    compile([&] {
+        for (const QString& path : sourcesIn(content.filePath("verbal/sentence-correction")))
+            compile([&] { content::addSentenceCorrection(path, rules, sentenceCorrection); });
+    });
+    compile([&] {
+        for (const QString& path : sourcesIn(content.filePath("verbal/critical-reasoning")))
+            compile([&] { content::addCriticalReasoning(path, rules, criticalReasoning); });
+    });
+    compile([&] {
+        for (const QString& path : sourcesIn(content.filePath("verbal/reading-comprehension")))
+            compile([&] { content::addReadingComprehension(path, rules, passages, passageQuestions); });
+    });
     content::fillSeries(series);
     if (errors > 0) {
         std::fprintf(stderr, "kaven_content: %d source(s) refused; no store file written\n", errors);
