@@ -28,9 +28,93 @@ const QByteArray goodProblem =
     "answer: B\n"
     "explanation: By Pythagoras bc = √(36 + 64) = 10. Adding the legs gives 14.\n";
 
-QByteArray with(const char* from, const char* to)
+const QByteArray goodSentence =
+    "id: VS900\n"
+    "level: 2\n"
+    "note: agreement across a phrase\n"
+    "sentence: The stack of unpaid bills {were sitting} on the kitchen table\n"
+    "  when we came home.\n"
+    "A: were sitting\n"
+    "B: was sitting\n"
+    "C: have sat\n"
+    "D: sitting\n"
+    "E: are sitting\n"
+    "answer: B\n"
+    "explanation: The subject is the singular stack, not bills. Choice E is plural and in the wrong tense.\n";
+
+const QByteArray goodReasoning =
+    "id: VR900\n"
+    "level: 3\n"
+    "tall: no\n"
+    "argument: Since the bakery began selling its bread at half price after six, its evening\n"
+    "  sales have doubled. The owner concludes that the discount draws new customers.\n"
+    "\n"
+    "  Which of the following, if true, most weakens the owner's conclusion?\n"
+    "statement1:\n"
+    "statement2:\n"
+    "statement3:\n"
+    "A: Most of the evening buyers used to buy the same bread in the morning.\n"
+    "B: The bakery also sells cakes.\n"
+    "C: Bread prices rose across the town.\n"
+    "D: Some customers prefer rye bread.\n"
+    "E: The bakery opened ten years ago.\n"
+    "answer: A\n"
+    "explanation: Buyers who only moved from morning to evening are not new. Choice C concerns other shops.\n";
+
+// Ten words a sentence; two paragraphs of thirteen make a passage of 260 words.
+QByteArray paragraph(int sentences)
 {
-    return QByteArray(goodProblem).replace(from, to);
+    return QByteArray("The tide comes in and goes out twice a day. ").repeated(sentences).trimmed();
+}
+
+QByteArray passageQuestion(const char* id, const char* answer)
+{
+    return QByteArray("id: ") + id + "\n"
+        "question: What does the passage describe?\n"
+        "A: The tides\nB: The winds\nC: The moon\nD: The rivers\nE: The harbour\n"
+        "answer: " + answer + "\n"
+        "explanation: It describes the tides. Choice C names only their cause.\n";
+}
+
+const QByteArray goodPassage =
+    "# a passage and its questions\n"
+    "passage: 900\n"
+    "level: 3\n"
+    "topic: social science\n"
+    "text: " + paragraph(13) + "\n"
+    "\n"
+    "  " + paragraph(13) + "\n"
+    "\n" + passageQuestion("VC901", "A") + "\n" + passageQuestion("VC902", "A") + "\n"
+    + passageQuestion("VC903", "E");
+
+const QByteArray goodPlan = "S\nR\nC\nC\nC\nS\nC\nC\nC\nC\n";
+
+QByteArray with(const QByteArray& source, const QByteArray& from, const QByteArray& to)
+{
+    return QByteArray(source).replace(from, to);
+}
+
+// Compiles one source of the given kind into fresh banks.
+void compile(const QString& kind, const QString& path)
+{
+    content::Rules rules;
+    if (kind == "problem solving") {
+        store::RecordBuffer<store::QpsmastRecord> bank;
+        content::addProblemSolving(path, rules, bank);
+    } else if (kind == "sentence correction") {
+        store::RecordBuffer<store::VsmastRecord> bank;
+        content::addSentenceCorrection(path, rules, bank);
+    } else if (kind == "critical reasoning") {
+        store::RecordBuffer<store::VrmastRecord> bank;
+        content::addCriticalReasoning(path, rules, bank);
+    } else if (kind == "reading comprehension") {
+        store::RecordBuffer<store::ComdetRecord> passages;
+        store::RecordBuffer<store::VcmastRecord> questions;
+        content::addReadingComprehension(path, rules, passages, questions);
+    } else {
+        store::RecordBuffer<store::PlanRecord> plan;
+        content::readPlan(path, "SRC", plan, u'C');
+    }
 }
 
 } // namespace
@@ -56,70 +140,175 @@ private slots:
         QVERIFY(!q.used && q.rand_key == 0);
     }
 
+    // The exact records of a good source of each Verbal kind; empty statements are written
+    // with nothing after the colon.
+    void goodVerbalSources()
+    {
+        QTemporaryDir dir;
+        QVERIFY(put(dir.filePath("sc.txt"), goodSentence) && put(dir.filePath("cr.txt"), goodReasoning)
+                && put(dir.filePath("rc.txt"), goodPassage));
+        content::Rules rules;
+        store::RecordBuffer<store::VsmastRecord> sentences;
+        store::RecordBuffer<store::VrmastRecord> reasoning;
+        store::RecordBuffer<store::ComdetRecord> passages;
+        store::RecordBuffer<store::VcmastRecord> questions;
+        content::addSentenceCorrection(dir.filePath("sc.txt"), rules, sentences);
+        content::addCriticalReasoning(dir.filePath("cr.txt"), rules, reasoning);
+        content::addReadingComprehension(dir.filePath("rc.txt"), rules, passages, questions);
+
+        QCOMPARE(sentences.size(), 1);
+        QCOMPARE(sentences[1], (store::VsmastRecord{
+            "VS900", "The stack of unpaid bills {were sitting} on the kitchen table when we came home.",
+            "were sitting", "agreement across a phrase", "was sitting", "have sat", "sitting", "are sitting", 2, 2,
+            false, "The subject is the singular stack, not bills. Choice E is plural and in the wrong tense.", 0}));
+        QCOMPARE(reasoning.size(), 1);
+        QCOMPARE(reasoning[1], (store::VrmastRecord{
+            "VR900", "Since the bakery began selling its bread at half price after six, its evening sales have "
+                     "doubled. The owner concludes that the discount draws new customers.\r\n\r\n"
+                     "Which of the following, if true, most weakens the owner's conclusion?",
+            "Most of the evening buyers used to buy the same bread in the morning.", "The bakery also sells cakes.",
+            "Bread prices rose across the town.", "Some customers prefer rye bread.",
+            "The bakery opened ten years ago.", 3, 1,
+            "Buyers who only moved from morning to evening are not new. Choice C concerns other shops.", false,
+            {}, {}, {}, {}, {}, 0, false}));
+
+        QCOMPARE(passages.size(), 1);
+        QCOMPARE(passages[1], (store::ComdetRecord{900, paragraph(13) + "\r\n\r\n" + paragraph(13), 3, false, 3}));
+        QCOMPARE(questions.size(), 3);
+        const std::pair<const char*, std::int16_t> keys[] = {{"VC901", 1}, {"VC902", 1}, {"VC903", 5}};
+        for (int k = 1; k <= 3; ++k)
+            QCOMPARE(questions[k], (store::VcmastRecord{
+                keys[k - 1].first, "What does the passage describe?", "The tides", "The winds", "The moon",
+                "The rivers", "The harbour", 0, keys[k - 1].second, 900, false,
+                "It describes the tides. Choice C names only their cause.", {}, {}, {}, {}, {}}));
+    }
+
     void refused_data()
     {
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<QByteArray>("source");
         QTest::addColumn<QString>("message");
-        QTest::newRow("fields out of order") << with("level: 4\nfigure: 4\n", "figure: 4\nlevel: 4\n")
-                                             << ":3: found field 'figure' where 'level' belongs";
-        QTest::newRow("entry cut short") << goodProblem.left(goodProblem.indexOf("answer:"))
-                                         << ":2: the entry ends before its field 'answer'";
-        QTest::newRow("double quote") << with("Give the", "Give \"the")
-                                      << ":8: a double quote cannot be stored";
-        QTest::newRow("level out of range") << with("level: 4", "level: 6")
-                                            << ":3: level: must be a whole number from 1 to 5";
-        QTest::newRow("answer not a letter") << with("answer: B", "answer: 2")
-                                             << ":14: answer: must be one of the letters A to E";
-        QTest::newRow("repeated choice") << with("D: 14", "D: 12") << ":12: D: repeats another choice";
-        QTest::newRow("choice too long") << with("E: 48", "E: " + QByteArray(46, 'x'))
-                                         << ":13: E: a choice is one line of at most 45 characters";
-        QTest::newRow("empty question")
-            << with("question: In the right triangle abc the legs ab and ac are 6 and 8.\n  How long is bc?\n\n"
-                    "  Give the length.\n", "question:\n")
-            << ":5: question: must not be empty";
-        QTest::newRow("one-sentence explanation") << with(" Adding the legs gives 14.", "")
-                                                  << ":15: explanation: has 1 sentences";
-        QTest::newRow("point the figure lacks") << with("legs ab and ac", "legs ab and ad")
-                                                << ":5: question: names 'ad', but figure 4 labels only a, b, c";
-        QTest::newRow("figure without its points")
-            << with("question: In the right triangle abc the legs ab and ac are 6 and 8.\n  How long is bc?",
-                    "question: The legs of a right triangle are 6 and 8. How long is the third side?")
-            << ":5: question: names none of the points of figure 4";
-        QTest::newRow("indented line after a comment") << QByteArray("# notes\n  stray\n")
-                                                       << ":2: an indented line belongs to no field";
+        const auto row = [](const char* name, const char* kind, const QByteArray& source, const char* message) {
+            QTest::newRow(name) << QString(kind) << source << QString(message);
+        };
+        const char* ps = "problem solving";
+        row("fields out of order", ps, with(goodProblem, "level: 4\nfigure: 4\n", "figure: 4\nlevel: 4\n"),
+            ":3: found field 'figure' where 'level' belongs");
+        row("entry cut short", ps, goodProblem.left(goodProblem.indexOf("answer:")),
+            ":2: the entry ends before its field 'answer'");
+        row("double quote", ps, with(goodProblem, "Give the", "Give \"the"), ":8: a double quote cannot be stored");
+        row("level out of range", ps, with(goodProblem, "level: 4", "level: 6"),
+            ":3: level: must be a whole number from 1 to 5");
+        row("answer not a letter", ps, with(goodProblem, "answer: B", "answer: 2"),
+            ":14: answer: must be one of the letters A to E");
+        row("repeated choice", ps, with(goodProblem, "D: 14", "D: 12"), ":12: D: repeats another choice");
+        row("choice too long", ps, with(goodProblem, "E: 48", "E: " + QByteArray(46, 'x')),
+            ":13: E: a choice is one line of at most 45 characters");
+        row("empty question", ps,
+            with(goodProblem, "question: In the right triangle abc the legs ab and ac are 6 and 8.\n  How long is bc?\n\n"
+                              "  Give the length.\n", "question:\n"),
+            ":5: question: must not be empty");
+        row("one-sentence explanation", ps, with(goodProblem, " Adding the legs gives 14.", ""),
+            ":15: explanation: has 1 sentences");
+        row("point the figure lacks", ps, with(goodProblem, "legs ab and ac", "legs ab and ad"),
+            ":5: question: names 'ad', but figure 4 labels only a, b, c");
+        row("figure without its points", ps,
+            with(goodProblem, "question: In the right triangle abc the legs ab and ac are 6 and 8.\n  How long is bc?",
+                 "question: The legs of a right triangle are 6 and 8. How long is the third side?"),
+            ":5: question: names none of the points of figure 4");
+        row("indented line after a comment", ps, "# notes\n  stray\n", ":2: an indented line belongs to no field");
+
+        const char* sc = "sentence correction";
+        row("two underlined parts", sc, with(goodSentence, "the kitchen table", "the {kitchen} table"),
+            ":4: sentence: must mark exactly one underlined part");
+        row("a brace outside the sentence", sc, with(goodSentence, "C: have sat", "C: {have} sat"),
+            ":8: C: braces { } only mark the underlined part");
+        row("A is not the underlined part", sc, with(goodSentence, "A: were sitting", "A: were sat"),
+            ":6: A: must repeat the underlined part exactly: were sitting");
+        row("sentence choice too long", sc, with(goodSentence, "D: sitting", "D: " + QByteArray(161, 'x')),
+            ":9: D: a choice is one line of at most 160 characters");
+
+        const char* cr = "critical reasoning";
+        row("one statement of three", cr, with(goodReasoning, "statement2:", "statement2: Bread is cheap."),
+            ":8: statement1: the three statements are all filled or all empty");
+        // Four lines of argument and three of statements: seven lines need the tall label.
+        row("statements need the tall label", cr,
+            with(goodReasoning, "statement1:\nstatement2:\nstatement3:",
+                 "statement1: The bakery sold more bread.\nstatement2: Some buyers are new.\n"
+                 "statement3: The discount costs money."),
+            ":3: tall: argument and statements fill 7 lines of the question label, which holds 6: say yes");
+        // The tall label and three choices of two lines: the fifth answer ends one line too low.
+        row("answers below the question area", cr,
+            with(with(with(with(goodReasoning, "tall: no", "tall: yes"), "B: The bakery", "B: " + QByteArray(60, 'b') + " The bakery"),
+                      "C: Bread", "C: " + QByteArray(60, 'c') + " Bread"), "D: Some", "D: " + QByteArray(60, 'd') + " Some"),
+            ":15: E: the fifth answer ends at 5220 twips, 20 below the 5200 the question area shows without a scroll bar (1 line)");
+        row("reasoning choice too long", cr, with(goodReasoning, "B: The bakery also sells cakes.", "B: " + QByteArray(201, 'x')),
+            ":12: B: a choice is one line of at most 200 characters");
+
+        const char* rc = "reading comprehension";
+        row("passage number out of range", rc, with(goodPassage, "passage: 900", "passage: 0"),
+            ":2: passage: must be a whole number from 1 to 32767");
+        row("unknown topic", rc, with(goodPassage, "topic: social science", "topic: art"),
+            ":4: topic: must be one of science, business, social science, humanities");
+        row("passage too short", rc, with(goodPassage, "\n\n  " + paragraph(13), "\n\n  " + paragraph(11)),
+            ":5: text: has 240 words; a passage has 250 to 450");
+        row("passage too long", rc, with(goodPassage, "\n\n  " + paragraph(13), "\n\n  " + paragraph(33)),
+            ":5: text: has 460 words");
+        row("two questions", rc, goodPassage.left(goodPassage.indexOf("id: VC903")),
+            ":2: passage 900 has 2 questions; a passage has 3 or 4");
+        row("question before the passage", rc, goodPassage.mid(goodPassage.indexOf("id: VC901")),
+            ":1: a reading source starts with its passage");
+        row("second passage", rc, goodPassage + "\npassage: 901\nlevel: 1\ntopic: science\ntext: More.\n",
+            ":39: a reading source holds one passage");
+
+        row("unknown slot code", "plan", with(goodPlan, "R\n", "P\n"), ":2: a slot is one of the codes SRC");
+        row("run of two passage slots", "plan", with(goodPlan, "C\nC\nC\nS", "C\nC\nS"),
+            ":3: a run of C slots is 2 long; a passage has 3 or 4 questions");
     }
     void refused()
     {
+        QFETCH(QString, kind);
         QFETCH(QByteArray, source);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        QVERIFY(put(dir.filePath("ps.txt"), source));
-        content::Rules rules;
-        store::RecordBuffer<store::QpsmastRecord> bank;
+        const QString path = dir.filePath("source.txt");
+        QVERIFY(put(path, source));
         try {
-            content::addProblemSolving(dir.filePath("ps.txt"), rules, bank);
+            compile(kind, path);
             QFAIL("the source was accepted");
         } catch (const content::ContentError& error) {
-            QVERIFY2(error.message().startsWith(dir.filePath("ps.txt") + message.left(message.indexOf(' ')))
+            QVERIFY2(error.message().startsWith(path + message.left(message.indexOf(' ')))
                          && error.message().contains(message),
                      qPrintable(error.message()));
         }
     }
 
+    // Question ids are unique across the Quantitative and the Verbal banks; passage numbers
+    // across the reading sources.
     void idsAreUniqueAcrossBanks()
     {
         QTemporaryDir dir;
-        QVERIFY(put(dir.filePath("ps.txt"), goodProblem));
-        QVERIFY(put(dir.filePath("ds.txt"),
-                    "id: QP900\nlevel: 1\nfigure: 0\ntall: no\nquestion: Is n even?\n"
-                    "statement1: n = 2k.\nstatement2: n + 1 is odd.\nanswer: D\n"
-                    "explanation: Each says n is even. So D.\n"));
+        QVERIFY(put(dir.filePath("ps.txt"), goodProblem) && put(dir.filePath("sc.txt"), with(goodSentence, "VS900", "QP900"))
+                && put(dir.filePath("rc1.txt"), goodPassage) && put(dir.filePath("rc2.txt"), with(goodPassage, "VC90", "VC80")));
         content::Rules rules;
         store::RecordBuffer<store::QpsmastRecord> problems;
-        store::RecordBuffer<store::QdsmastRecord> sufficiency;
+        store::RecordBuffer<store::VsmastRecord> sentences;
+        store::RecordBuffer<store::ComdetRecord> passages;
+        store::RecordBuffer<store::VcmastRecord> questions;
+        const auto refusal = [](auto&& step) {
+            try {
+                step();
+            } catch (const content::ContentError& error) {
+                return error.message();
+            }
+            return QString();
+        };
         content::addProblemSolving(dir.filePath("ps.txt"), rules, problems);
-        QVERIFY_THROWS_EXCEPTION(content::ContentError,
-                                 content::addDataSufficiency(dir.filePath("ds.txt"), rules, sufficiency));
+        QVERIFY(refusal([&] { content::addSentenceCorrection(dir.filePath("sc.txt"), rules, sentences); })
+                    .endsWith(":1: id: QP900 is used by another question"));
+        content::addReadingComprehension(dir.filePath("rc1.txt"), rules, passages, questions);
+        QVERIFY(refusal([&] { content::addReadingComprehension(dir.filePath("rc2.txt"), rules, passages, questions); })
+                    .endsWith(":2: passage: 900 is the number of another passage"));
     }
 };
 

@@ -11,13 +11,6 @@ namespace {
 // Beyond this much text a Data Sufficiency stem and its statements need the tall layout.
 constexpr int plainDataSufficiencyLength = 380;
 
-template <class R> void append(store::RecordBuffer<R>& buffer, const R& record, const Entry& entry)
-{
-    if (buffer.isFull())
-        throw ContentError(entry.file, entry.line, QStringLiteral("a bank holds at most 500 questions"));
-    buffer.append(record);
-}
-
 // The lowercase points each figure labels.
 QString pointsOf(int figure)
 {
@@ -45,6 +38,16 @@ QString Rules::id(const Entry& entry)
     return f.value;
 }
 
+std::int16_t Rules::passage(const Entry& entry)
+{
+    const int number = entry.number(QStringLiteral("passage"), 1, 32767);
+    if (passages_.contains(number))
+        entry.fail(entry.field(QStringLiteral("passage")),
+                   QStringLiteral("%1 is the number of another passage").arg(number));
+    passages_.insert(number);
+    return std::int16_t(number);
+}
+
 QString Rules::explanation(const Entry& entry) const
 {
     // A sentence ends at . ! or ? before a capital or the end (so 'n! - 2' goes on).
@@ -57,15 +60,15 @@ QString Rules::explanation(const Entry& entry) const
     return text;
 }
 
-QStringList Rules::choices(const Entry& entry) const
+QStringList Rules::choices(const Entry& entry, int maxLength) const
 {
     QStringList texts;
     for (const char* name : {"A", "B", "C", "D", "E"}) {
         const QString key = QString::fromLatin1(name);
         const QString text = entry.text(key);
         const Field& f = entry.field(key);
-        if (text.size() > maxChoiceLength || text.contains(QLatin1Char('\n')))
-            entry.fail(f, QStringLiteral("a choice is one line of at most %1 characters").arg(maxChoiceLength));
+        if (text.size() > maxLength || text.contains(QLatin1Char('\n')))
+            entry.fail(f, QStringLiteral("a choice is one line of at most %1 characters").arg(maxLength));
         if (texts.contains(text))
             entry.fail(f, QStringLiteral("repeats another choice"));
         texts.append(text);
@@ -119,7 +122,7 @@ void addProblemSolving(const QString& path, Rules& rules, store::RecordBuffer<st
         q.expl = rules.explanation(entry);
         q.used = false;
         q.rand_key = 0;
-        append(bank, q, entry);
+        appendEntry(bank, q, entry);
     }
 }
 
@@ -145,19 +148,35 @@ void addDataSufficiency(const QString& path, Rules& rules, store::RecordBuffer<s
         q.ans_no = std::int16_t(entry.letter(QStringLiteral("answer")));
         q.used = false;
         q.expl = rules.explanation(entry);
-        append(bank, q, entry);
+        appendEntry(bank, q, entry);
     }
 }
 
-void readPlan(const QString& path, const QString& codes, store::RecordBuffer<store::PlanRecord>& plan)
+void readPlan(const QString& path, const QString& codes, store::RecordBuffer<store::PlanRecord>& plan,
+              QChar passageCode)
 {
+    int run = 0;      // passage slots in a row so far
+    int runLine = 0;  // the line the run starts on
+    auto endRun = [&] {
+        if (run != 0 && run != 3 && run != 4)
+            throw ContentError(path, runLine, QStringLiteral("a run of %1 slots is %2 long; a passage has 3 or 4 questions")
+                                                  .arg(passageCode).arg(run));
+        run = 0;
+    };
     for (const auto& [code, line] : readList(path)) {
         if (code.size() != 1 || !codes.contains(code))
             throw ContentError(path, line, QStringLiteral("a slot is one of the codes %1").arg(codes));
         if (plan.isFull())
             throw ContentError(path, line, QStringLiteral("a plan holds at most 500 slots"));
         plan.append({plan.counter(), code});
+        if (!passageCode.isNull() && code[0] == passageCode) {
+            if (run++ == 0)
+                runLine = line;
+        } else {
+            endRun();
+        }
     }
+    endRun();
 }
 
 void fillSeries(store::RecordBuffer<store::TesgivRecord>& series)

@@ -12,26 +12,47 @@
 namespace kaven::content {
 
 // Rules every question shares: unique ids across all banks, five different one-line
-// choices, an explanation of two to six sentences.
+// choices, an explanation of two to six sentences; and passages with unique numbers.
 class Rules {
 public:
     QString id(const Entry& entry);
+    std::int16_t passage(const Entry& entry);
     QString explanation(const Entry& entry) const;
-    QStringList choices(const Entry& entry) const;
+    QStringList choices(const Entry& entry, int maxLength = maxChoiceLength) const;
     // A figure question names points of its figure, and only points that figure labels.
     void figureText(const Entry& entry, const QString& text, int figure) const;
 
-    static constexpr int maxChoiceLength = 45;
+    static constexpr int maxChoiceLength = 45;        // a Quantitative choice
+    static constexpr int maxVerbalChoiceLength = 160; // Sentence Correction, Reading Comprehension
+    static constexpr int maxReasoningChoiceLength = 200;
 
 private:
     QSet<QString> ids_;
+    QSet<int> passages_;
 };
+
+// Adds the record an entry compiles to; a full bank refuses it.
+template <class R> void appendEntry(store::RecordBuffer<R>& bank, const R& record, const Entry& entry)
+{
+    if (bank.isFull())
+        throw ContentError(entry.file, entry.line, QStringLiteral("a bank holds at most 500 entries"));
+    bank.append(record);
+}
 
 void addProblemSolving(const QString& path, Rules& rules, store::RecordBuffer<store::QpsmastRecord>& bank);
 void addDataSufficiency(const QString& path, Rules& rules, store::RecordBuffer<store::QdsmastRecord>& bank);
 
-// A section plan: one type code per line, each from the allowed codes.
-void readPlan(const QString& path, const QString& codes, store::RecordBuffer<store::PlanRecord>& plan);
+void addSentenceCorrection(const QString& path, Rules& rules, store::RecordBuffer<store::VsmastRecord>& bank);
+void addCriticalReasoning(const QString& path, Rules& rules, store::RecordBuffer<store::VrmastRecord>& bank);
+// One passage per file: the passage, then its three or four questions in the order asked.
+void addReadingComprehension(const QString& path, Rules& rules, store::RecordBuffer<store::ComdetRecord>& passages,
+                             store::RecordBuffer<store::VcmastRecord>& questions);
+
+// A section plan: one type code per line, each from the allowed codes. When a passage code
+// is given, every run of it is three or four slots long: the screens serve a passage's
+// questions in one run, and passages have three or four.
+void readPlan(const QString& path, const QString& codes, store::RecordBuffer<store::PlanRecord>& plan,
+              QChar passageCode = {});
 
 // The five tests of a series, none taken.
 void fillSeries(store::RecordBuffer<store::TesgivRecord>& series);

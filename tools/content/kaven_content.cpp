@@ -2,9 +2,13 @@
 //
 //   kaven_content CONTENT_DIR OUT_DIR
 //
-// CONTENT_DIR/quant/plan.txt               the Quantitative plan, one type code a line
-// CONTENT_DIR/quant/problem-solving/*.txt  the Problem Solving bank
-// CONTENT_DIR/quant/data-sufficiency/*.txt the Data Sufficiency bank
+// CONTENT_DIR/quant/plan.txt                         the Quantitative plan, one type code a line
+// CONTENT_DIR/quant/problem-solving/*.txt            the Problem Solving bank
+// CONTENT_DIR/quant/data-sufficiency/*.txt           the Data Sufficiency bank
+// CONTENT_DIR/verbal/plan.txt                        the Verbal plan
+// CONTENT_DIR/verbal/sentence-correction/*.txt       the Sentence Correction bank
+// CONTENT_DIR/verbal/critical-reasoning/*.txt        the Critical Reasoning bank
+// CONTENT_DIR/verbal/reading-comprehension/*.txt     one passage and its questions a file
 // and the five tests of a series, none taken. Every source that breaks a rule is reported
 // as FILE:LINE: problem, and nothing is written.
 
@@ -21,6 +25,7 @@ using namespace kaven;
 
 namespace {
 
+// The sources of a folder, in name order; a folder without any is refused.
 QStringList sourcesIn(const QString& folder)
 {
     QStringList paths;
@@ -49,6 +54,11 @@ int main(int argc, char* argv[])
     store::RecordBuffer<store::QpsmastRecord> problemSolving;
     store::RecordBuffer<store::QdsmastRecord> dataSufficiency;
     store::RecordBuffer<store::TesgivRecord> series;
+    store::RecordBuffer<store::PlanRecord> verbalPlan;
+    store::RecordBuffer<store::VsmastRecord> sentenceCorrection;
+    store::RecordBuffer<store::VrmastRecord> criticalReasoning;
+    store::RecordBuffer<store::ComdetRecord> passages;
+    store::RecordBuffer<store::VcmastRecord> passageQuestions;
     int errors = 0;
     auto compile = [&](auto&& step) {
         try {
@@ -68,6 +78,19 @@ int main(int argc, char* argv[])
         for (const QString& path : sourcesIn(content.filePath("quant/data-sufficiency")))
             compile([&] { content::addDataSufficiency(path, rules, dataSufficiency); });
     });
+    compile([&] { content::readPlan(content.filePath("verbal/plan.txt"), QStringLiteral("SRC"), verbalPlan, u'C'); });
+    compile([&] {
+        for (const QString& path : sourcesIn(content.filePath("verbal/sentence-correction")))
+            compile([&] { content::addSentenceCorrection(path, rules, sentenceCorrection); });
+    });
+    compile([&] {
+        for (const QString& path : sourcesIn(content.filePath("verbal/critical-reasoning")))
+            compile([&] { content::addCriticalReasoning(path, rules, criticalReasoning); });
+    });
+    compile([&] {
+        for (const QString& path : sourcesIn(content.filePath("verbal/reading-comprehension")))
+            compile([&] { content::addReadingComprehension(path, rules, passages, passageQuestions); });
+    });
     content::fillSeries(series);
     if (errors > 0) {
         std::fprintf(stderr, "kaven_content: %d source(s) refused; no store file written\n", errors);
@@ -82,11 +105,20 @@ int main(int argc, char* argv[])
         store::rewriteFile(store::dataPath(out, FileId::qpsmast, Form::Store), problemSolving);
         store::rewriteFile(store::dataPath(out, FileId::qdsmast, Form::Store), dataSufficiency);
         store::rewriteFile(store::dataPath(out, FileId::tesgiv, Form::Store), series);
+        store::rewriteFile(store::dataPath(out, FileId::temp1, Form::Store), verbalPlan);
+        store::rewriteFile(store::dataPath(out, FileId::vsmast, Form::Store), sentenceCorrection);
+        store::rewriteFile(store::dataPath(out, FileId::vrmast, Form::Store), criticalReasoning);
+        store::rewriteFile(store::dataPath(out, FileId::comdet, Form::Store), passages);
+        store::rewriteFile(store::dataPath(out, FileId::vcmast, Form::Store), passageQuestions);
     } catch (const store::StoreError& error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.message()));
         return 1;
     }
     std::printf("kaven_content: %d plan slots, %d problem solving, %d data sufficiency questions\n",
                 quantPlan.size(), problemSolving.size(), dataSufficiency.size());
+    std::printf("kaven_content: %d plan slots, %d sentence correction, %d critical reasoning questions, "
+                "%d passages with %d questions\n",
+                verbalPlan.size(), sentenceCorrection.size(), criticalReasoning.size(), passages.size(),
+                passageQuestions.size());
     return 0;
 }

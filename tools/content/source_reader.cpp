@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace kaven::content {
 
 namespace {
@@ -95,9 +97,15 @@ bool Entry::yesNo(const QString& name) const
 
 QList<Entry> readEntries(const QString& path, const QStringList& fieldOrder)
 {
+    return readEntries(path, QList<QStringList>{fieldOrder});
+}
+
+QList<Entry> readEntries(const QString& path, const QList<QStringList>& fieldOrders)
+{
     static const QRegularExpression fieldLine(QStringLiteral("^([A-Za-z0-9]+):(?: (.*))?$"));
     const QStringList lines = linesOf(path);
     QList<Entry> entries;
+    QList<const QStringList*> orders; // the field order each entry follows
     Entry* current = nullptr;
     Field* open = nullptr;   // the field that continuation lines extend
     bool pendingBreak = false;
@@ -117,20 +125,27 @@ QList<Entry> readEntries(const QString& path, const QStringList& fieldOrder)
         if (isContinuation(line)) {
             if (!open)
                 throw ContentError(path, number, QStringLiteral("an indented line belongs to no field"));
-            open->value += (pendingBreak ? paragraphBreak : QStringLiteral(" ")) + line.trimmed();
+            if (!open->value.isEmpty())
+                open->value += pendingBreak ? paragraphBreak : QStringLiteral(" ");
+            open->value += line.trimmed();
             pendingBreak = false;
             continue;
         }
-        if (pendingBreak || !current) {
-            // A blank line before a field line ends the entry.
-            entries.append(Entry{path, number, {}});
-            current = &entries.last();
-        }
-        pendingBreak = false;
         const QRegularExpressionMatch match = fieldLine.match(line);
         if (!match.hasMatch())
             throw ContentError(path, number, QStringLiteral("expected a field line 'name: value'"));
         const QString name = match.captured(1);
+        if (pendingBreak || !current) {
+            // A blank line before a field line ends the entry; the new entry's first field
+            // says which of the orders it follows.
+            const auto starts = std::find_if(fieldOrders.begin(), fieldOrders.end(),
+                                             [&name](const QStringList& order) { return order.first() == name; });
+            entries.append(Entry{path, number, {}});
+            orders.append(starts == fieldOrders.end() ? &fieldOrders.first() : &*starts);
+            current = &entries.last();
+        }
+        pendingBreak = false;
+        const QStringList& fieldOrder = *orders.last();
         const int position = int(current->fields.size());
         if (position >= fieldOrder.size() || fieldOrder[position] != name) {
             const QString expected = position < fieldOrder.size()
@@ -142,10 +157,11 @@ QList<Entry> readEntries(const QString& path, const QStringList& fieldOrder)
         current->fields.append(Field{name, match.captured(2).trimmed(), number});
         open = &current->fields.last();
     }
-    for (const Entry& entry : entries) {
-        if (entry.fields.size() != fieldOrder.size())
-            throw ContentError(path, entry.line, QStringLiteral("the entry ends before its field '%1'")
-                                                     .arg(fieldOrder[entry.fields.size()]));
+    for (qsizetype k = 0; k < entries.size(); ++k) {
+        const QStringList& fieldOrder = *orders[k];
+        if (entries[k].fields.size() != fieldOrder.size())
+            throw ContentError(path, entries[k].line, QStringLiteral("the entry ends before its field '%1'")
+                                                          .arg(fieldOrder[entries[k].fields.size()]));
     }
     return entries;
 }

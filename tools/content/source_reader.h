@@ -48,6 +48,9 @@ public:
 
 // Reads every entry of a file. Each entry must have exactly the given fields in that order.
 QList<Entry> readEntries(const QString& path, const QStringList& fieldOrder);
+// The same for a file whose entries follow one of several orders, told apart by their
+// first field (an entry that starts with none of them is held to the first order).
+QList<Entry> readEntries(const QString& path, const QList<QStringList>& fieldOrders);
 
 // Reads a list file: one value per line, comments and blank lines skipped; each value
 // with the line it is on.
