@@ -158,41 +158,6 @@ private slots:
         QVERIFY(!q.ctl<QPushButton>("cmdConfirm")->isEnabled() && !q.ctl<QPushButton>("cmdnext")->isEnabled());
     }
 
-    // All 37 questions: a profile record each with the running tick count, credits by the
-    // level asked (nothing for Problem Solving at 36 and 37), the rounded score, the test
-    // taken, then the Verbal section.
-    void wholeSection()
-    {
-        QuantRun q;
-        q.click("CMD_PROCEED");
-        double score = 0;
-        for (int n = 1; n <= 37; ++n) {
-            q.ticks(5);
-            const auto& s = q.quant->section();
-            const bool right = n % 4 != 0;
-            if (right && !(s.mtype == "P" && n >= 36))
-                score += 0.25 * s.mtarget_level + 0.5;
-            q.answer(right ? q.key() : q.key() % 5 + 1);
-        }
-        QVERIFY(!q.run->program.screens().loaded(ScreenId::Quant));
-        QVERIFY(q.verbalShown());
-        QCOMPARE(q.prompts(), QStringList{"Quantitative Section Over\r\nPress Ok to Continue"});
-
-        const auto profile = q.working<kaven::store::UserprofRecord>(FileId::userprof);
-        QCOMPARE(profile.size(), 37);
-        for (int n = 1; n <= 37; ++n) {
-            QCOMPARE(profile[n].time_val, 10 * n);
-            QCOMPARE(profile[n].section, "Quantitative");
-            QCOMPARE(profile[n].q_type, QString(qb::fullPlan[n - 1]));
-            QCOMPARE(profile[n].given_no == profile[n].ans_no, n % 4 != 0);
-        }
-        const auto tesdet = q.working<kaven::store::TesdetRecord>(FileId::tesdet);
-        QCOMPARE(tesdet.size(), 1);
-        QCOMPARE(tesdet[1].secs_used, 37 * 5);
-        QCOMPARE(tesdet[1].marks, std::int32_t(std::nearbyint(score - 0.5))); // one question short of 37 confirmed
-        QCOMPARE(q.working<kaven::store::TesgivRecord>(FileId::tesgiv)[1].taken, true);
-    }
-
     // The three ends of a section before its last question each record it once and open
     // the Verbal section; time over while the End Section question is open wins over the
     // Yes that follows it, and the screen outlives the box it asked from.
@@ -373,7 +338,9 @@ private slots:
     }
 
     // A whole test as a candidate takes it: Take Test, the directions, 37 Quantitative and
-    // 41 Verbal answers, and the summary again; then every data file.
+    // 41 Verbal answers, and the summary again; then every data file. Every Quantitative
+    // answer has its running tick count, credits go by the level asked (nothing for Problem
+    // Solving at 36 and 37), and the section loses half a point for its last question.
     void wholeTestThroughTheScreens()
     {
         DataFolder data;
@@ -387,17 +354,24 @@ private slots:
         QTest::mouseClick(child<QPushButton>(screens.loaded(ScreenId::Directions), "LABEL5"), Qt::LeftButton);
 
         QSet<QString> asked;
+        double score = 0;
         auto* quant = run.screen<frm_quant>(ScreenId::Quant);
         QTest::mouseClick(child<QPushButton>(quant, "CMD_PROCEED"), Qt::LeftButton);
         for (int n = 1; n <= 37; ++n) {
-            quant->Timer1_Timer();
+            for (int tick = 0; tick < 5; ++tick)
+                quant->Timer1_Timer();
             const auto& s = quant->section();
             asked << (s.mtype == "P" ? s.problem().q_id : s.dataSufficiency().q_id);
             const int key = s.mtype == "P" ? s.problem().ans_no : s.dataSufficiency().ans_no;
-            QTest::mouseClick(child(quant, qPrintable(QString("rtfopt%1").arg(key))), Qt::LeftButton);
+            const bool right = n % 4 != 0;
+            if (right && !(s.mtype == "P" && n >= 36))
+                score += 0.25 * s.mtarget_level + 0.5;
+            QTest::mouseClick(child(quant, qPrintable(QString("rtfopt%1").arg(right ? key : key % 5 + 1))), Qt::LeftButton);
             QTest::mouseClick(child<QPushButton>(quant, "cmdnext"), Qt::LeftButton);
             QTest::mouseClick(child<QPushButton>(quant, "cmdConfirm"), Qt::LeftButton);
         }
+        QCOMPARE(run.dialogs.asked.size(), 1);
+        QCOMPARE(run.dialogs.asked[0].prompt, "Quantitative Section Over\r\nPress Ok to Continue");
         auto* verbal = run.screen<kaven::verbal::frm_verbal>(ScreenId::Verbal);
         QVERIFY(verbal && verbal->isVisible());
         QTest::mouseClick(child<QPushButton>(verbal, "CMD_PROCEED"), Qt::LeftButton);
@@ -415,7 +389,8 @@ private slots:
         const auto tesdet = stored<FileId::tesdet>(data);
         QCOMPARE(tesdet.size(), 2);
         QCOMPARE(tesdet[1].section, "Quantitative");
-        QCOMPARE(tesdet[1].secs_used, 37);
+        QCOMPARE(tesdet[1].secs_used, 37 * 5);
+        QCOMPARE(tesdet[1].marks, std::int32_t(std::nearbyint(score - 0.5)));
         QCOMPARE(tesdet[2].section, "Verbal");
         const auto profile = stored<FileId::userprof>(data);
         QCOMPARE(profile.size(), 78);
@@ -423,6 +398,12 @@ private slots:
         for (const auto& answer : profile.records()) {
             QCOMPARE(answer.test_no, 1);
             recorded[answer.section == "Verbal"] << answer.q_id;
+        }
+        for (int n = 1; n <= 37; ++n) {
+            QCOMPARE(profile[n].section, "Quantitative");
+            QCOMPARE(profile[n].time_val, 10 * n);
+            QCOMPARE(profile[n].q_type, QString(qb::fullPlan[n - 1]));
+            QCOMPARE(profile[n].given_no == profile[n].ans_no, n % 4 != 0);
         }
         QCOMPARE(recorded[0], asked);
         QCOMPARE(recorded[1].size(), 41);
