@@ -1,6 +1,7 @@
 #include "datastore/store_error.h"
 #include "test_files.h"
 #include "verbal/countdown.h"
+#include "verbal/section_marks.h"
 #include "verbal/underline_marker.h"
 #include "verbal/verbal_level.h"
 #include "verbal/verbal_section.h"
@@ -315,7 +316,7 @@ private slots:
     {
         QFETCH(double, score);
         QFETCH(int, mq_no);
-        QTEST(int(kaven::verbal::sectionMarks(score, std::int16_t(mq_no))), "marks");
+        QTEST(int(kaven::verbal::sectionMarks(score, std::int16_t(mq_no), 41)), "marks");
     }
 
     void countdown_data()

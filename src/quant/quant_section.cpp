@@ -3,22 +3,13 @@
 #include "datastore/file_io.h"
 #include "datastore/store_error.h"
 #include "quant/quant_level.h"
+#include "verbal/section_marks.h"
 
-#include <cmath>
+#include <utility>
 
 namespace kaven::quant {
 
 using store::FileId;
-
-std::int32_t sectionMarks(double mC_score, std::int16_t mq_no)
-{
-    const int unconfirmed = 37 - (mq_no - 1);
-    double s = unconfirmed >= 1 ? mC_score - 0.5 * unconfirmed : mC_score;
-    if (s < 0)
-        s = 0;
-    // nearbyint rounds in the default mode: to the nearest, halves to the even neighbour.
-    return std::int32_t(std::nearbyint(s));
-}
 
 QuantSection::QuantSection(QString folder, ui::RandomSource& random, app::ModuleState& state)
     : folder_(std::move(folder)), random_(random), state_(state)
@@ -154,7 +145,7 @@ bool QuantSection::nextSlot()
 
 std::int32_t QuantSection::Update_Test(std::int16_t seconds, const QDate& today)
 {
-    const std::int32_t marks = sectionMarks(mC_score, mq_no);
+    const std::int32_t marks = verbal::sectionMarks(mC_score, mq_no, 37);
     tables.tesdet.append({state_.CurrentTest, QStringLiteral("Quantitative"), seconds, marks, {today}});
     store::rewriteWorkingCopy<FileId::tesdet>(folder_, tables.tesdet);
     for (store::TesgivRecord& test : tables.tesgiv.records())

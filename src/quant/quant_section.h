@@ -23,11 +23,6 @@ struct QuantTables {
     store::RecordBuffer<store::TesdetRecord> tesdet;
 };
 
-// The section's marks: the running score less half a point for each of the 37 questions
-// not confirmed (the one on screen, number mq_no, included), never below 0, rounded to a
-// whole number with halves going to the even neighbour.
-std::int32_t sectionMarks(double mC_score, std::int16_t mq_no);
-
 enum class QuantDrawn {
     Nothing,         // no plan slot, or its code is neither "P" nor "D"
     Problem,         // problem()

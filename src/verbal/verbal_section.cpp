@@ -2,10 +2,10 @@
 
 #include "datastore/file_io.h"
 #include "datastore/store_error.h"
+#include "verbal/section_marks.h"
 #include "verbal/verbal_text.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace kaven::verbal {
 
@@ -34,16 +34,6 @@ QString upperTrimmed(const QString& code)
 }
 
 } // namespace
-
-std::int32_t sectionMarks(double mC_score, std::int16_t mq_no)
-{
-    const int unanswered = 41 - (mq_no - 1);
-    double s = unanswered > 0 ? mC_score - 0.5 * unanswered : mC_score;
-    if (s < 0)
-        s = 0;
-    // nearbyint rounds in the default mode: to the nearest, halves to the even neighbour.
-    return std::int32_t(std::nearbyint(s));
-}
 
 VerbalSection::VerbalSection(QString folder, ui::RandomSource& random, app::ModuleState& state)
     : folder_(std::move(folder)), random_(random), state_(state)
@@ -320,7 +310,7 @@ bool VerbalSection::nextSlot()
 
 std::int32_t VerbalSection::writeTestDetails(std::int16_t seconds, const QDate& today)
 {
-    const std::int32_t marks = sectionMarks(mC_score, mq_no);
+    const std::int32_t marks = sectionMarks(mC_score, mq_no, 41);
     tables.tesdet.append({state_.CurrentTest, QStringLiteral("Verbal"), seconds, marks, {today}});
     store::rewriteWorkingCopy<FileId::tesdet>(folder_, tables.tesdet);
     return marks;

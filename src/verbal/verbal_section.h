@@ -23,11 +23,6 @@ struct VerbalTables {
     store::RecordBuffer<store::TesdetRecord> tesdet;
 };
 
-// A section's marks: the running score less half a point for each of the 41 questions not
-// confirmed before the end (the one on screen, number mq_no, included), never below 0,
-// rounded to a whole number with halves going to the even neighbour.
-std::int32_t sectionMarks(double mC_score, std::int16_t mq_no);
-
 // What a draw put on the screen.
 enum class Drawn {
     Nothing,       // the slot's code is none of "S", "R", "C"

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+namespace kaven::verbal {
+
+// A section's marks, the same rule for both sections: the running score less half a point
+// for each of the section's `questions` not confirmed before the end (the one on screen,
+// number mq_no, included), never below 0, rounded to a whole number with halves going to
+// the even neighbour.
+std::int32_t sectionMarks(double mC_score, std::int16_t mq_no, int questions);
+
+} // namespace kaven::verbal
