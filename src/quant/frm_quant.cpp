@@ -65,18 +65,6 @@ void frm_quant::activate()
     }
 }
 
-ui::Answer frm_quant::ask(const ui::Message& message)
-{
-    ++openBoxes_;
-    const ui::Answer answer = context_.dialogs().ask(message, this);
-    --openBoxes_;
-    if (openBoxes_ == 0 && handOverPending_) {
-        handOverPending_ = false;
-        handOver();
-    }
-    return answer;
-}
-
 void frm_quant::CMD_PROCEED_Click()
 {
     rtf_instruct->hide();
@@ -249,13 +237,10 @@ void frm_quant::Update_Test()
 
 void frm_quant::handOver()
 {
-    // A box of this screen still open is closed first: the screen must outlive it.
-    if (openBoxes_ > 0) {
-        handOverPending_ = true;
-        return;
-    }
-    context_.screens.close(ui::ScreenId::Quant);
-    context_.screens.open(ui::ScreenId::Verbal);
+    handOverWhenBoxesClosed([this] {
+        context_.screens.close(ui::ScreenId::Quant);
+        context_.screens.open(ui::ScreenId::Verbal);
+    });
 }
 
 void frm_quant::Timer1_Timer()

@@ -69,7 +69,7 @@ private:
     void Update_Test();
     void finishSection();
     void handOver();
-    ui::Answer ask(const ui::Message& message);
+    ui::Answer ask(const ui::Message& message) { return Screen::ask(context_.dialogs(), message); }
     void selectOption(int k);
     void clearOptions();
 
@@ -102,10 +102,6 @@ private:
     // The section has been recorded: nothing may end it a second time, whatever tick or
     // answer arrives from a message box that was already open.
     bool ended_ = false;
-    // Message boxes of this screen open at the moment, and a hand-over to the Verbal
-    // section that waits until the last of them has closed (the boxes belong to this screen).
-    int openBoxes_ = 0;
-    bool handOverPending_ = false;
     // The first draw happens while the screen loads; a bank that cannot serve it is
     // reported once the screen is up.
     bool loading_ = false;

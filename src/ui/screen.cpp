@@ -2,6 +2,8 @@
 
 #include "ui/navigator.h"
 
+#include <utility>
+
 namespace kaven::ui {
 
 Screen::Screen(Navigator& navigator) : QWidget(nullptr), navigator_(navigator) {}
@@ -9,6 +11,24 @@ Screen::Screen(Navigator& navigator) : QWidget(nullptr), navigator_(navigator) {
 void Screen::guarded(const std::function<void()>& handler)
 {
     navigator_.guard(handler);
+}
+
+Answer Screen::ask(Dialogs& dialogs, const Message& message)
+{
+    ++openBoxes_;
+    const Answer answer = dialogs.ask(message, this);
+    --openBoxes_;
+    if (openBoxes_ == 0 && pendingHandOver_)
+        std::exchange(pendingHandOver_, nullptr)();
+    return answer;
+}
+
+void Screen::handOverWhenBoxesClosed(std::function<void()> handOver)
+{
+    if (openBoxes_ > 0)
+        pendingHandOver_ = std::move(handOver);
+    else
+        handOver();
 }
 
 } // namespace kaven::ui

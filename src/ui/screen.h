@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/dialogs.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -31,8 +33,17 @@ protected:
     // clear message instead of escaping into Qt's event loop.
     void guarded(const std::function<void()>& handler);
 
+    // Shows a message box over this screen. A screen must outlive its boxes: a hand-over
+    // asked for while one is open (a tick that ends the section inside a question, say)
+    // waits until the last of them has closed.
+    Answer ask(Dialogs& dialogs, const Message& message);
+    // Runs the hand-over now, or as soon as no box of this screen is open.
+    void handOverWhenBoxesClosed(std::function<void()> handOver);
+
 private:
     Navigator& navigator_;
+    int openBoxes_ = 0;
+    std::function<void()> pendingHandOver_;
 };
 
 } // namespace kaven::ui

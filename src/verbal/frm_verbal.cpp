@@ -62,18 +62,6 @@ void frm_verbal::activate()
     CMD_PROCEED->setFocus();
 }
 
-ui::Answer frm_verbal::ask(const ui::Message& message)
-{
-    ++openBoxes_;
-    const ui::Answer answer = context_.dialogs().ask(message, this);
-    --openBoxes_;
-    if (openBoxes_ == 0 && handBackPending_) {
-        handBackPending_ = false;
-        handBack();
-    }
-    return answer;
-}
-
 void frm_verbal::CMD_PROCEED_Click()
 {
     Picture1->show();
@@ -213,13 +201,10 @@ void frm_verbal::Update_Test()
 
 void frm_verbal::handBack()
 {
-    // A box of this screen still open is closed first: the screen must outlive it.
-    if (openBoxes_ > 0) {
-        handBackPending_ = true;
-        return;
-    }
-    context_.screens.close(ui::ScreenId::Verbal);
-    context_.screens.open(ui::ScreenId::Summary);
+    handOverWhenBoxesClosed([this] {
+        context_.screens.close(ui::ScreenId::Verbal);
+        context_.screens.open(ui::ScreenId::Summary);
+    });
 }
 
 void frm_verbal::Timer1_Timer()

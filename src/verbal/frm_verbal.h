@@ -64,7 +64,7 @@ private:
     void Update_Test();
     void finishSection();
     void handBack();
-    ui::Answer ask(const ui::Message& message);
+    ui::Answer ask(const ui::Message& message) { return Screen::ask(context_.dialogs(), message); }
     void clearOptions();
 
     // Display.
@@ -104,10 +104,6 @@ private:
     // The section has been recorded: nothing may end it a second time, whatever tick or
     // answer arrives from a message box that was already open.
     bool ended_ = false;
-    // Message boxes of this screen open at the moment, and a hand-back to the summary that
-    // waits until the last of them has closed (the boxes belong to this screen).
-    int openBoxes_ = 0;
-    bool handBackPending_ = false;
 
     QTextEdit* rtf_instruct = nullptr;
     QPushButton* CMD_PROCEED = nullptr;
