@@ -113,12 +113,7 @@ void addProblemSolving(const QString& path, Rules& rules, store::RecordBuffer<st
         q.q_text = entry.text(QStringLiteral("question"));
         rules.figureText(entry, q.q_text, q.fig_id);
         const QStringList choices = rules.choices(entry);
-        q.opt_1 = choices[0];
-        q.opt_2 = choices[1];
-        q.opt_3 = choices[2];
-        q.opt_4 = choices[3];
-        q.opt_5 = choices[4];
-        q.ans_no = std::int16_t(entry.letter(QStringLiteral("answer")));
+        setChoices(q, choices, entry);
         q.expl = rules.explanation(entry);
         q.used = false;
         q.rand_key = 0;

@@ -31,6 +31,18 @@ private:
     QSet<int> passages_;
 };
 
+// The five checked choices into a record's fields opt_1 .. opt_5 and its key from the
+// entry's answer letter.
+template <class R> void setChoices(R& record, const QStringList& choices, const Entry& entry)
+{
+    record.opt_1 = choices[0];
+    record.opt_2 = choices[1];
+    record.opt_3 = choices[2];
+    record.opt_4 = choices[3];
+    record.opt_5 = choices[4];
+    record.ans_no = std::int16_t(entry.letter(QStringLiteral("answer")));
+}
+
 // Adds the record an entry compiles to; a full bank refuses it.
 template <class R> void appendEntry(store::RecordBuffer<R>& bank, const R& record, const Entry& entry)
 {

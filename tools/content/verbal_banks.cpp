@@ -106,12 +106,7 @@ void addSentenceCorrection(const QString& path, Rules& rules, store::RecordBuffe
         if (choices[0] != underlined)
             entry.fail(entry.field(QStringLiteral("A")),
                        QStringLiteral("must repeat the underlined part exactly: %1").arg(underlined));
-        q.opt_1 = choices[0];
-        q.opt_2 = choices[1];
-        q.opt_3 = choices[2];
-        q.opt_4 = choices[3];
-        q.opt_5 = choices[4];
-        q.ans_no = std::int16_t(entry.letter(QStringLiteral("answer")));
+        setChoices(q, choices, entry);
         q.used = false;
         q.expl = rules.explanation(entry);
         q.rand_key = 0;
@@ -157,12 +152,7 @@ void addCriticalReasoning(const QString& path, Rules& rules, store::RecordBuffer
                            .arg(foot).arg(foot - lastAnswerFoot).arg(lastAnswerFoot).arg(over)
                            .arg(over == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
         }
-        q.opt_1 = choices[0];
-        q.opt_2 = choices[1];
-        q.opt_3 = choices[2];
-        q.opt_4 = choices[3];
-        q.opt_5 = choices[4];
-        q.ans_no = std::int16_t(entry.letter(QStringLiteral("answer")));
+        setChoices(q, choices, entry);
         q.expl = rules.explanation(entry);
         q.used = false;
         q.rand_key = 0;
@@ -204,13 +194,8 @@ void addReadingComprehension(const QString& path, Rules& rules, store::RecordBuf
         q.q_text = entry.text(QStringLiteral("question"));
         refuseBraces(entry);
         const QStringList choices = rules.choices(entry, Rules::maxVerbalChoiceLength);
-        q.opt_1 = choices[0];
-        q.opt_2 = choices[1];
-        q.opt_3 = choices[2];
-        q.opt_4 = choices[3];
-        q.opt_5 = choices[4];
+        setChoices(q, choices, entry);
         q.q_extra = 0;
-        q.ans_no = std::int16_t(entry.letter(QStringLiteral("answer")));
         q.psg_id = passage.psg_id;
         q.used = false;
         q.expl = rules.explanation(entry);
