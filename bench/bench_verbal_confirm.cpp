@@ -5,38 +5,18 @@
 // of the question drawn next, over several sections.
 // Usage: bench_verbal_confirm [sections]   (default 5)
 
-#include "app/program.h"
+#include "confirm_bench.h"
 #include "datastore/file_io.h"
-#include "ui/click_label.h"
 #include "verbal/frm_verbal.h"
-
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QPushButton>
-#include <QTemporaryDir>
-
-#include <algorithm>
-#include <cstdio>
-#include <map>
-#include <vector>
 
 using namespace kaven;
 using namespace kaven::store;
 
 namespace {
 
-class QuietDialogs final : public ui::Dialogs {
-public:
-    ui::Answer ask(const ui::Message& message, QWidget*) override
-    {
-        return message.buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::No;
-    }
-};
-
 QString text(int length)
 {
-    const QString words = QStringLiteral("the committee argues that coastal rainfall has increased ");
-    return words.repeated(length / int(words.size()) + 1).left(length);
+    return confirm_bench::text(QStringLiteral("the committee argues that coastal rainfall has increased "), length);
 }
 
 void writeStore(const QString& folder)
@@ -99,49 +79,11 @@ void writeStore(const QString& folder)
         rewriteFile(path(id), RecordBuffer<TesdetRecord>{});
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const int sections = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    std::map<QString, std::vector<double>> samples;
-    for (int run = 0; run < sections; ++run) {
-        QTemporaryDir dir;
-        writeStore(dir.path());
-        QuietDialogs dialogs;
-        ui::SystemClock clock;
-        ui::StandardRandom random;
-        NoBusyPointer busy;
-        ui::ProgramEnd end(false);
-        app::Program program(dir.path(), {dialogs, clock, random, busy, end});
-        if (!program.start())
-            return 1;
-        auto* screen = static_cast<verbal::frm_verbal*>(program.screens().open(ui::ScreenId::Verbal));
-        screen->findChild<QPushButton*>(QStringLiteral("CMD_PROCEED"))->click();
-        auto* next = screen->findChild<QPushButton*>(QStringLiteral("cmdnext"));
-        auto* confirm = screen->findChild<QPushButton*>(QStringLiteral("cmdConfirm"));
-        auto* option = screen->findChild<ui::ClickLabel*>(QStringLiteral("txtoption2"));
-        for (int q = 1; q < 41; ++q) {
-            emit option->clicked();
-            next->click();
-            QElapsedTimer timer;
-            timer.start();
-            confirm->click();
-            screen->repaint();
-            const double ms = timer.nsecsElapsed() / 1e6;
-            samples[screen->section().mtype].push_back(ms);
-            samples[QStringLiteral("all")].push_back(ms);
-        }
-    }
-    for (const auto& [type, values] : samples)
-        std::printf("Confirm to next question shown, next type %-3s: median %.2f ms (%zu samples)\n",
-                    qPrintable(type), median(values), values.size());
-    return 0;
+    return confirm_bench::run(argc, argv,
+                              {"Verbal", writeStore, ui::ScreenId::Verbal, "txtoption2", 40,
+                               [](ui::Screen* screen) { return static_cast<verbal::frm_verbal*>(screen)->section().mtype; }});
 }
