@@ -1,4 +1,5 @@
 #include "datastore/store_error.h"
+#include "fixed_random.h"
 #include "quant/figures.h"
 #include "quant/quant_level.h"
 #include "quant/quant_section.h"
@@ -16,12 +17,6 @@ using kaven::quant::QuantDrawn;
 using kaven::quant::QuantSection;
 
 namespace {
-
-class FixedRandom final : public kaven::ui::RandomSource {
-public:
-    double value = 0.75;
-    double fraction() override { return value; }
-};
 
 // A section loaded from working copies in a folder of its own.
 struct Section {

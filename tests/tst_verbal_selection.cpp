@@ -1,4 +1,5 @@
 #include "datastore/store_error.h"
+#include "fixed_random.h"
 #include "test_files.h"
 #include "verbal/countdown.h"
 #include "verbal/section_marks.h"
@@ -18,12 +19,6 @@ using kaven::verbal::LevelState;
 using kaven::verbal::VerbalSection;
 
 namespace {
-
-class FixedRandom final : public kaven::ui::RandomSource {
-public:
-    double value = 0.75;
-    double fraction() override { return value; }
-};
 
 // A section loaded from working copies in a folder of its own.
 struct Section {
