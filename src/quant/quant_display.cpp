@@ -41,13 +41,6 @@ constexpr int answerHeight = 250;
 // The tallest question label that leaves the fifth answer above the buttons.
 constexpr int tallestQuestion = buttonTop - 100 - questionTop - 200 - 4 * (answerHeight + 100) - answerHeight;
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
 QString withoutOuterSpaces(const QString& text)
 {
     qsizetype first = 0;
@@ -134,29 +127,18 @@ void frm_quant::buildControls()
     setTwipsGeometry(rtf_instruct, {240, 360, 8055, 5415});
     rtf_instruct->installEventFilter(this);
 
-    CMD_PROCEED = button(this, "CMD_PROCEED", QStringLiteral("&Continue"));
+    CMD_PROCEED = addButton("CMD_PROCEED", QStringLiteral("&Continue"), [this] { CMD_PROCEED_Click(); });
     setTwipsGeometry(CMD_PROCEED, {4050, buttonTop, 1700, buttonHeight});
-    connect(CMD_PROCEED, &QPushButton::clicked, this, [this] { guarded([this] { CMD_PROCEED_Click(); }); });
 
-    cmdhelp = button(this, "cmdhelp", QStringLiteral("&Help"));
-    cmdnext = button(this, "cmdnext", QStringLiteral("&Next"));
-    cmdConfirm = button(this, "cmdConfirm", QStringLiteral("Confirm"));
-    cmdpause = button(this, "cmdpause", QStringLiteral("&Pause"));
-    cmdtimer = button(this, "cmdtimer", QStringLiteral("&Timer"));
-    cmdexitsection = button(this, "cmdexitsection", QStringLiteral("&End Section"));
-    cmdexit = button(this, "cmdexit", QStringLiteral("E&xit"));
-    int left = 100;
-    for (QPushButton* b : {cmdhelp, cmdnext, cmdConfirm, cmdpause, cmdtimer, cmdexitsection, cmdexit}) {
-        setTwipsGeometry(b, {left, buttonTop, 1250, buttonHeight});
-        left += 1250 + 125;
-    }
-    connect(cmdhelp, &QPushButton::clicked, this, [this] { guarded([this] { cmdhelp_Click(); }); });
-    connect(cmdnext, &QPushButton::clicked, this, [this] { guarded([this] { cmdnext_Click(); }); });
-    connect(cmdConfirm, &QPushButton::clicked, this, [this] { guarded([this] { cmdConfirm_Click(); }); });
-    connect(cmdpause, &QPushButton::clicked, this, [this] { guarded([this] { cmdpause_Click(); }); });
-    connect(cmdtimer, &QPushButton::clicked, this, [this] { guarded([this] { cmdtimer_Click(); }); });
-    connect(cmdexitsection, &QPushButton::clicked, this, [this] { guarded([this] { cmdexitsection_Click(); }); });
-    connect(cmdexit, &QPushButton::clicked, this, [this] { guarded([this] { cmdexit_Click(); }); });
+    cmdhelp = addButton("cmdhelp", QStringLiteral("&Help"), [this] { cmdhelp_Click(); });
+    cmdnext = addButton("cmdnext", QStringLiteral("&Next"), [this] { cmdnext_Click(); });
+    cmdConfirm = addButton("cmdConfirm", QStringLiteral("Confirm"), [this] { cmdConfirm_Click(); });
+    cmdpause = addButton("cmdpause", QStringLiteral("&Pause"), [this] { cmdpause_Click(); });
+    cmdtimer = addButton("cmdtimer", QStringLiteral("&Timer"), [this] { cmdtimer_Click(); });
+    cmdexitsection = addButton("cmdexitsection", QStringLiteral("&End Section"), [this] { cmdexitsection_Click(); });
+    cmdexit = addButton("cmdexit", QStringLiteral("E&xit"), [this] { cmdexit_Click(); });
+    ui::setTwipsRow({cmdhelp, cmdnext, cmdConfirm, cmdpause, cmdtimer, cmdexitsection, cmdexit}, 100, buttonTop, 1250,
+                    buttonHeight, 125);
 
     // The screen opens on its directions.
     for (QWidget* w : std::initializer_list<QWidget*>{cmdhelp, cmdnext, cmdConfirm, cmdpause, cmdtimer,

@@ -2,6 +2,8 @@
 
 #include "ui/navigator.h"
 
+#include <QPushButton>
+
 #include <utility>
 
 namespace kaven::ui {
@@ -11,6 +13,14 @@ Screen::Screen(Navigator& navigator) : QWidget(nullptr), navigator_(navigator) {
 void Screen::guarded(const std::function<void()>& handler)
 {
     navigator_.guard(handler);
+}
+
+QPushButton* Screen::addButton(const char* name, const QString& caption, std::function<void()> handler)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] { guarded(handler); });
+    return button;
 }
 
 Answer Screen::ask(Dialogs& dialogs, const Message& message)

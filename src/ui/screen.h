@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 #include <functional>
 
 namespace kaven::ui {
@@ -32,6 +34,9 @@ protected:
     // Runs an event handler. A failure of the data files inside it ends the program with a
     // clear message instead of escaping into Qt's event loop.
     void guarded(const std::function<void()>& handler);
+
+    // A button of this screen, named for tests, whose click runs `handler` guarded.
+    QPushButton* addButton(const char* name, const QString& caption, std::function<void()> handler);
 
     // Shows a message box over this screen. A screen must outlive its boxes: a hand-over
     // asked for while one is open (a tick that ends the section inside a question, say)

@@ -66,6 +66,14 @@ void setTwipsHeight(QWidget* widget, int height)
     changeTwips(widget, [height](QRect& r) { r.setHeight(height); });
 }
 
+void setTwipsRow(std::initializer_list<QWidget*> widgets, int left, int top, int width, int height, int gap)
+{
+    for (QWidget* widget : widgets) {
+        setTwipsGeometry(widget, {left, top, width, height});
+        left += width + gap;
+    }
+}
+
 int neededHeight(const QLabel* label)
 {
     const int widthPx = px(twipsGeometry(label).width());

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QRect>
 
+#include <initializer_list>
+
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -22,6 +24,9 @@ inline int twipsTop(const QWidget* widget) { return twipsGeometry(widget).top();
 inline int twipsHeight(const QWidget* widget) { return twipsGeometry(widget).height(); }
 // Top + height: where the next control below may start.
 inline int twipsBottom(const QWidget* widget) { return twipsTop(widget) + twipsHeight(widget); }
+
+// Widgets side by side from `left`, each `width` wide, `gap` apart.
+void setTwipsRow(std::initializer_list<QWidget*> widgets, int left, int top, int width, int height, int gap);
 
 // A word-wrapped label takes the height its text needs at its width.
 void fitHeight(QLabel* label);

@@ -38,13 +38,6 @@ constexpr int buttonTop = 6250;
 constexpr int buttonHeight = 420;
 constexpr int answerHeight = 255;
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
 QFont readingFont(const QWidget* screen)
 {
     QFont font = screen->font();
@@ -134,29 +127,18 @@ void frm_verbal::buildControls()
     VScroll1->hide();
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int v) { guarded([this, v] { VScroll1_Change(v); }); });
 
-    CMD_PROCEED = button(this, "CMD_PROCEED", QStringLiteral("&Continue"));
+    CMD_PROCEED = addButton("CMD_PROCEED", QStringLiteral("&Continue"), [this] { CMD_PROCEED_Click(); });
     setTwipsGeometry(CMD_PROCEED, {4050, buttonTop, 1700, buttonHeight});
-    connect(CMD_PROCEED, &QPushButton::clicked, this, [this] { guarded([this] { CMD_PROCEED_Click(); }); });
 
-    cmdhelp = button(this, "cmdhelp", QStringLiteral("&Help"));
-    cmdnext = button(this, "cmdnext", QStringLiteral("&Next"));
-    cmdConfirm = button(this, "cmdConfirm", QStringLiteral("&Confirm"));
-    cmdpause = button(this, "cmdpause", QStringLiteral("&Pause"));
-    cmdtimer = button(this, "cmdtimer", QStringLiteral("&Timer"));
-    cmdendsection = button(this, "cmdendsection", QStringLiteral("&End Section"));
-    cmdexit = button(this, "cmdexit", QStringLiteral("E&xit"));
-    int left = 100;
-    for (QPushButton* b : {cmdhelp, cmdnext, cmdConfirm, cmdpause, cmdtimer, cmdendsection, cmdexit}) {
-        setTwipsGeometry(b, {left, buttonTop, 1250, buttonHeight});
-        left += 1250 + 125;
-    }
-    connect(cmdhelp, &QPushButton::clicked, this, [this] { guarded([this] { cmdhelp_Click(); }); });
-    connect(cmdnext, &QPushButton::clicked, this, [this] { guarded([this] { cmdnext_Click(); }); });
-    connect(cmdConfirm, &QPushButton::clicked, this, [this] { guarded([this] { cmdConfirm_Click(); }); });
-    connect(cmdpause, &QPushButton::clicked, this, [this] { guarded([this] { cmdpause_Click(); }); });
-    connect(cmdtimer, &QPushButton::clicked, this, [this] { guarded([this] { cmdtimer_Click(); }); });
-    connect(cmdendsection, &QPushButton::clicked, this, [this] { guarded([this] { cmdendsection_Click(); }); });
-    connect(cmdexit, &QPushButton::clicked, this, [this] { guarded([this] { cmdexit_Click(); }); });
+    cmdhelp = addButton("cmdhelp", QStringLiteral("&Help"), [this] { cmdhelp_Click(); });
+    cmdnext = addButton("cmdnext", QStringLiteral("&Next"), [this] { cmdnext_Click(); });
+    cmdConfirm = addButton("cmdConfirm", QStringLiteral("&Confirm"), [this] { cmdConfirm_Click(); });
+    cmdpause = addButton("cmdpause", QStringLiteral("&Pause"), [this] { cmdpause_Click(); });
+    cmdtimer = addButton("cmdtimer", QStringLiteral("&Timer"), [this] { cmdtimer_Click(); });
+    cmdendsection = addButton("cmdendsection", QStringLiteral("&End Section"), [this] { cmdendsection_Click(); });
+    cmdexit = addButton("cmdexit", QStringLiteral("E&xit"), [this] { cmdexit_Click(); });
+    ui::setTwipsRow({cmdhelp, cmdnext, cmdConfirm, cmdpause, cmdtimer, cmdendsection, cmdexit}, 100, buttonTop, 1250,
+                    buttonHeight, 125);
 
     for (QWidget* watched : {static_cast<QWidget*>(rtf_comp), static_cast<QWidget*>(rtf_instruct),
                              static_cast<QWidget*>(RTFQ_DESC2), static_cast<QWidget*>(VScroll1)})
