@@ -4,8 +4,10 @@
 
 #include "app/program.h"
 #include "datastore/data_files.h"
+#include "datastore/file_io.h"
 #include "test_files.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -107,4 +109,24 @@ inline QByteArray tesgivWith(std::initializer_list<bool> taken)
     for (const bool flag : taken)
         bytes += QByteArray::number(++test) + (flag ? ",#TRUE#,#FALSE#\r\n" : ",#FALSE#,#FALSE#\r\n");
     return bytes;
+}
+
+// A store file of the folder, read as the program reads it.
+template <kaven::store::FileId id>
+kaven::store::RecordBuffer<kaven::store::RecordFor<id>> stored(const DataFolder& data)
+{
+    kaven::store::RecordBuffer<kaven::store::RecordFor<id>> buffer;
+    kaven::store::loadFile(data.file(id, kaven::store::Form::Store), buffer);
+    return buffer;
+}
+
+// The ids a stored bank marks used.
+template <kaven::store::FileId id> QSet<QString> usedIn(const DataFolder& data)
+{
+    QSet<QString> used;
+    const auto bank = stored<id>(data);
+    for (const auto& q : bank.records())
+        if (q.used)
+            used << q.q_id;
+    return used;
 }

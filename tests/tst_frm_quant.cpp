@@ -90,24 +90,6 @@ int top(QWidget* w)
     return kaven::ui::twipsTop(w);
 }
 
-template <FileId id> RecordBuffer<kaven::store::RecordFor<id>> stored(const DataFolder& data)
-{
-    RecordBuffer<kaven::store::RecordFor<id>> buffer;
-    kaven::store::loadFile(data.file(id, Form::Store), buffer);
-    return buffer;
-}
-
-// The ids a stored bank marks used.
-template <FileId id> QSet<QString> usedIn(const DataFolder& data)
-{
-    QSet<QString> used;
-    const auto bank = stored<id>(data);
-    for (const auto& q : bank.records())
-        if (q.used)
-            used << q.q_id;
-    return used;
-}
-
 } // namespace
 
 class TestFrmQuant : public QObject {
