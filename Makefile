@@ -23,6 +23,7 @@ bench: build
 	$(BUILD_DIR)/bench/bench_startup $(BUILD_DIR)/bench/full
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_verbal_confirm
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_quant_confirm
+	$(BUILD_DIR)/bench/bench_series
 
 clean:
 	rm -rf $(BUILD_DIR)
