@@ -4,6 +4,7 @@
 #include "datastore/file_io.h"
 #include "test_files.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,6 +27,8 @@ private slots:
     void sizesAtTheEdges_data();
     void sizesAtTheEdges();
     void failedRewriteLeavesTheFileAsItWas();
+    void replacementLeavesOneFileWithItsMode_data();
+    void replacementLeavesOneFileWithItsMode();
 
 private:
     QTemporaryDir dir_;
@@ -77,6 +80,38 @@ void FileIoTest::failedRewriteLeavesTheFileAsItWas()
     QCOMPARE(contentOf(path), "1,\"S\"\r\n");
     // A folder that is not there: the failure is reported, not passed over.
     QVERIFY_THROWS_EXCEPTION(StoreError, rewriteFile(dir_.filePath("no/such.enc"), plan));
+}
+
+void FileIoTest::replacementLeavesOneFileWithItsMode_data()
+{
+    QTest::addColumn<bool>("working");
+    QTest::newRow("store file, synced") << false;
+    QTest::newRow("working copy") << true;
+}
+
+void FileIoTest::replacementLeavesOneFileWithItsMode()
+{
+    QFETCH(bool, working);
+    const auto replace = working ? replaceWorkingFile : replaceFile;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("vrmastxq42.enc"));
+    QVERIFY(put(path, userprofLines(300)));
+    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(path, mode));
+
+    replace(path, "1,\"S\"\r\n");
+    QCOMPARE(contentOf(path), "1,\"S\"\r\n");
+    QCOMPARE(QFile::permissions(path) & 0xf0ff, mode); // owner, group, others
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vrmastxq42.enc"});
+
+    const QString missing = dir.filePath(QStringLiteral("gone/tesdetxq42.enc"));
+    try {
+        replace(missing, "x");
+        QFAIL("a write into a missing folder passed for done");
+    } catch (const StoreError& error) {
+        QVERIFY2(error.message().contains(missing), qPrintable(error.message()));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vrmastxq42.enc"});
 }
 
 QTEST_GUILESS_MAIN(FileIoTest)

@@ -3,6 +3,13 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace kaven::store {
 
 QByteArray readWholeFile(const QString& path)
@@ -38,6 +45,44 @@ void replaceFile(const QString& path, const QByteArray& bytes)
     }
     if (!file.commit())
         throw failed();
+}
+
+void replaceWorkingFile(const QString& path, const QByteArray& bytes)
+{
+    // Written beside the file under a name of its own, then renamed over it in one step.
+    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    const auto failed = [&path](int error) {
+        return StoreError(path, 0, 0, {},
+                          QStringLiteral("the file cannot be written (%1); it keeps its former "
+                                         "content")
+                              .arg(QString::fromLocal8Bit(std::strerror(error))));
+    };
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        throw failed(errno);
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, std::size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            const int error = written < 0 ? errno : ENOSPC;
+            ::close(fd);
+            ::unlink(temporary.constData());
+            throw failed(error);
+        }
+        data += written;
+        left -= written;
+    }
+    // A file made by mkostemp is private to its owner; the working copy keeps its mode.
+    struct stat former {};
+    ::fchmod(fd, ::stat(QFile::encodeName(path).constData(), &former) == 0 ? former.st_mode & 07777 : 0644);
+    if (::close(fd) != 0 || ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        throw failed(error);
+    }
 }
 
 void emptyFile(const QString& path)

@@ -17,7 +17,12 @@ namespace kaven::store {
 QByteArray readWholeFile(const QString& path);
 // Replaces the file at once (write beside it, then rename over it): a crash or a full
 // disk leaves either the old content or the new, never a mix. StoreError on failure.
+// The new content reaches the disk before the call returns.
 void replaceFile(const QString& path, const QByteArray& bytes);
+// The same replacement without waiting for the disk, for the working copies: every start
+// rebuilds them from the store files, so after a power cut they are never read again,
+// while every answer rewrites up to three of them.
+void replaceWorkingFile(const QString& path, const QByteArray& bytes);
 
 // Parses a file's text into `buffer`. On error the buffer keeps what it held before.
 template <class R>
@@ -82,7 +87,8 @@ template <FileId id> void loadWorkingCopy(const QString& folder, RecordBuffer<Re
 template <FileId id>
 void rewriteWorkingCopy(const QString& folder, const RecordBuffer<RecordFor<id>>& buffer)
 {
-    rewriteFile(dataPath(folder, id, Form::Working), buffer);
+    const QString path = dataPath(folder, id, Form::Working);
+    replaceWorkingFile(path, formatRecords(buffer, path));
 }
 
 inline void emptyWorkingCopy(const QString& folder, FileId id)
