@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS      := -j2
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench screenshots clean
 
 run: build
 	@tools/start.sh $(BUILD_DIR)/kaven
@@ -24,6 +24,10 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_verbal_confirm
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_quant_confirm
 	$(BUILD_DIR)/bench/bench_series
+
+# The README's tour: every picture in docs/screenshots made afresh.
+screenshots: build
+	tools/screenshots.sh $(BUILD_DIR) docs/screenshots
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, and nothing when all are present.
+# Installs the Debian packages the build and the tests need, and any named on the command
+# line, and nothing when all are present.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev fonts-dejavu-core "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,15 @@
-// Opens one section screen of the program on a data folder, for a look at it (screenshots,
-// layout work): kaven_preview DATA_DIR quant|verbal [ANSWERED]
-// The program starts as it always does; the section's screen is then opened directly and
-// the first ANSWERED questions are answered with their keys. Not installed with the program.
+// Opens one screen of the program on a data folder, for a look at it (screenshots, layout
+// work): kaven_preview DATA_DIR summary | quant [ANSWERED] | verbal [ANSWERED]
+//                                  | review [LINE [QUESTION]]
+// The program starts as it always does. For a section, its screen is then opened directly
+// and the first ANSWERED questions are answered with their keys; for the review, the
+// summary's "Click Here" of line LINE (default 1) is clicked, then the button of QUESTION
+// when one is given. Not installed with the program.
 
 #include "app/program.h"
 #include "quant/frm_quant.h"
+#include "review/frm_explain.h"
+#include "shell/frm_summary.h"
 #include "datastore/busy_pointer.h"
 #include "ui/click_label.h"
 #include "ui/cursor_busy_pointer.h"
@@ -59,8 +64,8 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList args = QApplication::arguments();
     const QString section = args.size() > 2 ? args[2] : QString();
-    if (section != QLatin1String("verbal") && section != QLatin1String("quant")) {
-        std::fprintf(stderr, "usage: kaven_preview DATA_DIR quant|verbal [ANSWERED]\n");
+    if (!QStringList{"summary", "quant", "verbal", "review"}.contains(section)) {
+        std::fprintf(stderr, "usage: kaven_preview DATA_DIR summary | quant [ANSWERED] | verbal [ANSWERED] | review [LINE [QUESTION]]\n");
         return 2;
     }
     ui::MessageBoxDialogs dialogs;
@@ -71,15 +76,31 @@ int main(int argc, char** argv)
     app::Program program(args[1], {dialogs, clock, random, busy, end});
     if (!program.start())
         return end.status();
+    const int number = args.size() > 3 ? args[3].toInt() : 0;
+    if (section == QLatin1String("summary"))
+        return QApplication::exec();
+    if (section == QLatin1String("review")) {
+        auto* summary = program.screens().loadedAs<shell::frm_summary>(ui::ScreenId::Summary);
+        ui::ClickLabel* line = summary->Label3(std::max(number, 1));
+        if (!line) {
+            std::fprintf(stderr, "the summary has no line %d\n", std::max(number, 1));
+            return 1;
+        }
+        emit line->clicked();
+        auto* review = program.screens().loadedAs<review::frm_Explain>(ui::ScreenId::Explain);
+        const int question = args.size() > 4 ? args[4].toInt() : 0;
+        if (review && question > 0 && review->cmdQno(question))
+            review->cmdQno(question)->click();
+        return QApplication::exec();
+    }
     // As on the way into a test, the summary stays loaded but out of sight.
     program.screens().hide(ui::ScreenId::Summary);
     program.state().CurrentTest = 1;
-    const int answered = args.size() > 3 ? args[3].toInt() : 0;
     if (section == QLatin1String("quant"))
         answer(static_cast<quant::frm_quant*>(program.screens().open(ui::ScreenId::Quant)),
-               QStringLiteral("rtfopt%1"), answered);
+               QStringLiteral("rtfopt%1"), number);
     else
         answer(static_cast<verbal::frm_verbal*>(program.screens().open(ui::ScreenId::Verbal)),
-               QStringLiteral("txtoption%1"), answered);
+               QStringLiteral("txtoption%1"), number);
     return QApplication::exec();
 }
