@@ -48,6 +48,9 @@ void VerbalSection::load()
     store::loadWorkingCopy<FileId::comdet>(folder_, tables.passages);
     store::loadWorkingCopy<FileId::vcmast>(folder_, tables.comp);
     store::loadWorkingCopy<FileId::tesdet>(folder_, tables.tesdet);
+    // Every earlier answer of the series, the Quantitative ones of this test included;
+    // nothing else writes the file while the section runs.
+    store::loadWorkingCopy<FileId::userprof>(folder_, profile_);
     checkPlan();
     mplan_count = tables.plan.counter();
     mplan_pos = 1;
@@ -248,8 +251,6 @@ Drawn VerbalSection::drawComprehension()
 void VerbalSection::appendProfile(const QString& id, std::int16_t rightOption,
                                   std::int16_t ticks, const QString& type)
 {
-    // Read afresh before each answer, so every earlier answer stays in the file.
-    store::loadWorkingCopy<FileId::userprof>(folder_, profile_);
     profile_.append({id, state_.CurrentTest, QStringLiteral("Verbal"), rightOption, manswer,
                      ticks, type, mlevel, 0});
     store::rewriteWorkingCopy<FileId::userprof>(folder_, profile_);
