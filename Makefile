@@ -22,7 +22,9 @@ bench: build
 	$(BUILD_DIR)/bench/bench_store $(BUILD_DIR)/bench/full
 	$(BUILD_DIR)/bench/bench_startup $(BUILD_DIR)/bench/full
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_verbal_confirm
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_verbal_confirm 5 $(BUILD_DIR)/delivered
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_quant_confirm
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_quant_confirm 5 $(BUILD_DIR)/delivered
 	$(BUILD_DIR)/bench/bench_series
 
 # The README's tour: every picture in docs/screenshots made afresh.

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the Confirm benchmarks of both sections share: a program on a temporary data folder
-// with full-sized banks, one section screen opened, and one sample per Confirm click until
+// with full-sized banks (or a copy of the store files of a folder given), one section screen opened, and one sample per Confirm click until
 // the next question is painted. Prints the median per type of the question drawn next.
 
 #include "app/program.h"
@@ -9,6 +9,7 @@
 #include "ui/click_label.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -50,15 +51,27 @@ struct Bench {
     std::function<QString(kaven::ui::Screen*)> typeOnScreen;
 };
 
-// Usage of the executable: NAME [sections]   (default 5)
+// The store files of another folder instead of the full-sized banks.
+inline void copyStore(const QString& from, const QString& to)
+{
+    const QDir source(from);
+    for (const QString& name : source.entryList({QStringLiteral("*xq42.dll")}, QDir::Files))
+        QFile::copy(source.filePath(name), QDir(to).filePath(name));
+}
+
+// Usage of the executable: NAME [sections [DATA_DIR]]   (default 5 sections, full-sized banks)
 inline int run(int argc, char** argv, const Bench& bench)
 {
     QApplication app(argc, argv);
     const int sections = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const QString data = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     std::map<QString, std::vector<double>> samples;
     for (int run = 0; run < sections; ++run) {
         QTemporaryDir dir;
-        bench.writeStore(dir.path());
+        if (data.isEmpty())
+            bench.writeStore(dir.path());
+        else
+            copyStore(data, dir.path());
         QuietDialogs dialogs;
         kaven::ui::SystemClock clock;
         kaven::ui::StandardRandom random;
@@ -86,8 +99,9 @@ inline int run(int argc, char** argv, const Bench& bench)
         }
     }
     for (const auto& [type, values] : samples)
-        std::printf("%s Confirm to next question shown, next type %-3s: median %.2f ms (%zu samples)\n",
-                    bench.section, qPrintable(type), median(values), values.size());
+        std::printf("%s Confirm to next question shown, next type %-3s: median %.2f ms (%zu samples, %s)\n",
+                    bench.section, qPrintable(type), median(values), values.size(),
+                    data.isEmpty() ? "500-question banks" : qPrintable(data));
     return 0;
 }
 
