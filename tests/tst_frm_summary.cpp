@@ -294,6 +294,18 @@ private slots:
         QCOMPARE(data.store(FileId::tesgiv), tesgivWith({false}));
     }
 
+    void folderWithoutLockIsNamed()
+    {
+        DataFolder data;
+        const QString missing = data.path() + "/gone";
+        TestProgram run(missing);
+        QVERIFY(!run.program.start());
+        QCOMPARE(run.dialogs.asked.size(), 1);
+        QVERIFY2(run.dialogs.asked[0].prompt.contains(missing + " cannot be written"),
+                 qPrintable(run.dialogs.asked[0].prompt));
+        QCOMPARE(run.end.status(), 1);
+    }
+
     void brokenStoreFileStopsStartUp()
     {
         DataFolder data;

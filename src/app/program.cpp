@@ -53,7 +53,16 @@ void Program::registerScreens()
 bool Program::start()
 {
     if (!lock_.tryLock(0)) {
-        context_.dialogs().ask(alreadyOpenMessage(), nullptr);
+        // Only a lock held by a running copy means another window; a folder where the lock
+        // cannot be made at all cannot keep the answers either.
+        if (lock_.error() == QLockFile::LockFailedError)
+            context_.dialogs().ask(alreadyOpenMessage(), nullptr);
+        else
+            context_.dialogs().ask({QStringLiteral("The data folder %1 cannot be written, so the practice "
+                                                   "tests cannot keep your answers there.")
+                                        .arg(QDir::toNativeSeparators(context_.folder)),
+                                    programTitle(), ui::Buttons::Ok, ui::Icon::Critical},
+                                   nullptr);
         context_.endProgram(1);
         return false;
     }

@@ -250,8 +250,11 @@ public:
 
     void take()
     {
-        if (!program_.start())
+        where_ = QStringLiteral("start-up");
+        if (!program_.start()) {
+            check(); // the message that said why
             failHere(QStringLiteral("the program did not start"));
+        }
         auto* summary = screen<shell::frm_summary>(ui::ScreenId::Summary);
         QPushButton* takeTest = control<QPushButton>(summary, "Command1");
         if (!takeTest->isEnabled())
