@@ -2,14 +2,14 @@
 
 #include "app/program.h"
 #include "datastore/busy_pointer.h"
-#include "datastore/file_io.h"
 #include "quant/frm_quant.h"
+#include "quant/quant_text.h"
 #include "shell/frm_summary.h"
-#include "shell/summary_report.h"
 #include "verbal/frm_verbal.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -59,7 +59,8 @@ int AnswerPattern::choose(int number, int key)
     case Kind::Alternate:
         return number % 2 == 1 ? key : wrong;
     case Kind::Random:
-        return std::uniform_int_distribution<int>(1, 5)(engine_);
+        // The same answers from the same seed with any standard library.
+        return int(engine_() % 5) + 1;
     case Kind::Digits:
         return digits_[(number - 1) % digits_.size()].digitValue();
     }
@@ -152,11 +153,15 @@ Answered questionOnScreen(const quant::frm_quant& screen)
     shown.section = Section::Quant;
     shown.type = s.mtype;
     if (s.mtype == QLatin1String("P")) {
-        shown.q_id = s.problem().q_id;
-        shown.key = s.problem().ans_no;
+        const auto& q = s.problem();
+        shown.q_id = q.q_id;
+        shown.key = q.ans_no;
+        shown.choices = {q.opt_1, q.opt_2, q.opt_3, q.opt_4, q.opt_5};
     } else {
         shown.q_id = s.dataSufficiency().q_id;
         shown.key = s.dataSufficiency().ans_no;
+        const auto& fixed = quant::dataSufficiencyAnswers();
+        shown.choices = QStringList(fixed.begin(), fixed.end());
     }
     shown.level = s.mlevel;
     shown.targetLevel = s.mtarget_level;
@@ -169,16 +174,17 @@ Answered questionOnScreen(const verbal::frm_verbal& screen)
     Answered shown;
     shown.section = Section::Verbal;
     shown.type = s.mtype;
-    if (s.mtype == QLatin1String("S")) {
-        shown.q_id = s.sentence().q_id;
-        shown.key = s.sentence().ans_no;
-    } else if (s.mtype == QLatin1String("R")) {
-        shown.q_id = s.reasoning().q_id;
-        shown.key = s.reasoning().ans_no;
-    } else {
-        shown.q_id = s.compQuestion().q_id;
-        shown.key = s.compQuestion().ans_no;
-    }
+    const auto take = [&shown](const auto& q) {
+        shown.q_id = q.q_id;
+        shown.key = q.ans_no;
+        shown.choices = {q.opt_1, q.opt_2, q.opt_3, q.opt_4, q.opt_5};
+    };
+    if (s.mtype == QLatin1String("S"))
+        take(s.sentence());
+    else if (s.mtype == QLatin1String("R"))
+        take(s.reasoning());
+    else
+        take(s.compQuestion());
     shown.level = s.mlevel;
     shown.targetLevel = s.mtarget_level;
     return shown;
@@ -221,7 +227,6 @@ private:
 struct SectionTraits {
     ui::ScreenId id;
     const char* name;
-    int questions;
     const char* optionText; // the answer's text, a click on which chooses it
     const char* endButton;
     const char* endQuestion;
@@ -230,11 +235,11 @@ struct SectionTraits {
     const char* exitQuestion;
 };
 
-const SectionTraits quantTraits{ui::ScreenId::Quant, "quantitative", 37, "rtfopt%1", "cmdexitsection",
+const SectionTraits quantTraits{ui::ScreenId::Quant, "quantitative", "rtfopt%1", "cmdexitsection",
                                 "Do you really want to end Quantitative Section ",
                                 "Quantitative Section Over\r\nPress Ok to Continue",
                                 "Time Over, Press Ok to Continue", "Are you sure you want to exit "};
-const SectionTraits verbalTraits{ui::ScreenId::Verbal, "verbal", 41, "txtoption%1", "cmdendsection",
+const SectionTraits verbalTraits{ui::ScreenId::Verbal, "verbal", "txtoption%1", "cmdendsection",
                                  "Are you sure, you want to exit the Section?",
                                  " Verbal Section Over \r\nClick Ok to Continue",
                                  "Verbal Time Over, Press Ok to Continue",
@@ -288,9 +293,11 @@ private:
     template <class S> bool sitSection(S* screen, const SectionTraits& traits, SectionScript& script)
     {
         const auto stillOpen = [&] { return program_.screens().loaded(traits.id) == screen; };
+        // As many questions as the section's plan has slots.
+        const int questions = screen->section().tables.plan.size();
         where_ = QStringLiteral("the %1 directions").arg(QLatin1String(traits.name));
         click(control<QPushButton>(screen, "CMD_PROCEED"));
-        for (int n = 1; n <= traits.questions; ++n) {
+        for (int n = 1; n <= questions; ++n) {
             dialogs_.disallowAll();
             where_ = QStringLiteral("%1 question %2").arg(QLatin1String(traits.name)).arg(n);
             if (script.exitAt10 && n == 10) {
@@ -315,17 +322,30 @@ private:
                 screen->Timer1_Timer();
                 check();
             }
-            if (!stillOpen())
+            if (!stillOpen()) {
+                if (n == script.timeoutAt)
+                    return true;
+                // The clock came first: a step still to come cannot be taken, and the
+                // section was recorded, which an Exit would not have allowed.
+                if (script.endAt > n || script.timeoutAt > n || (script.exitAt10 && n <= 10))
+                    failHere(QStringLiteral("the clock ran out before the scripted step; choose a shorter pace"));
                 return true;
+            }
             if (n == script.timeoutAt)
                 failHere(QStringLiteral("the clock did not run out"));
 
             Answered shown = questionOnScreen(*screen);
             shown.number = n;
             shown.given = script.pattern.choose(n, shown.key);
+            // The five answers on screen are those of the question about to be recorded.
+            for (int k = 1; k <= 5; ++k) {
+                auto* option = control<QLabel>(screen, qPrintable(QString::fromLatin1(traits.optionText).arg(k)));
+                if (option->text() != shown.choices[k - 1])
+                    failHere(QStringLiteral("answer %1 on screen is not the one of %2").arg(k).arg(shown.q_id));
+            }
             click(control<QWidget>(screen, qPrintable(QString::fromLatin1(traits.optionText).arg(shown.given))));
             click(control<QPushButton>(screen, "cmdnext"));
-            if (n == traits.questions)
+            if (n == questions)
                 dialogs_.allow(QString::fromLatin1(traits.over), ui::Answer::Ok);
             click(control<QPushButton>(screen, "cmdConfirm"));
             run_.answers.append(shown);
@@ -335,16 +355,26 @@ private:
         return true;
     }
 
+    // The test's two section lines and its total, the last three lines of the summary.
     void readMarks()
     {
-        store::RecordBuffer<store::TesdetRecord> tesdet;
-        store::loadWorkingCopy<store::FileId::tesdet>(program_.context().folder, tesdet);
-        for (const store::TesdetRecord& record : tesdet.records()) {
-            if (record.test_no != run_.test)
-                continue;
-            (record.section == QLatin1String("Verbal") ? run_.verbalMarks : run_.quantMarks) = record.marks;
-        }
-        run_.score = shell::Actual_Score(std::int16_t(run_.quantMarks + run_.verbalMarks));
+        const QStringList lines = run_.summaryText.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        if (lines.size() < 3)
+            failHere(QStringLiteral("the summary does not show the test"));
+        const auto field = [this](const QString& line, int index, const char* expected) {
+            const QStringList fields = line.split(QLatin1Char('\t'));
+            bool ok = false;
+            const int value = fields.value(index).toInt(&ok);
+            if (!ok || !line.contains(QLatin1String(expected)))
+                failHere(QStringLiteral("the summary line \"%1\" is not the %2 line").arg(line, QLatin1String(expected)));
+            return value;
+        };
+        const qsizetype last = lines.size() - 1;
+        run_.quantMarks = field(lines[last - 2], 4, "Quantitative");
+        run_.verbalMarks = field(lines[last - 1], 5, "Verbal");
+        run_.score = field(lines[last], 4, "Total Score : ");
+        if (lines[last - 1].section(QLatin1Char('\t'), 0, 0).toInt() != run_.test)
+            failHere(QStringLiteral("the summary's last test is not test %1").arg(run_.test));
     }
 
     template <class S> S* screen(ui::ScreenId id)

@@ -26,8 +26,8 @@ enum class Section { Quant, Verbal };
 
 // Which option the candidate picks: "right", "wrong", "alternate" (right, wrong, right …),
 // "random:SEED" (each answer drawn 1 to 5) or a string of digits 1 to 5 used in turn.
-// Every pattern starts afresh with each section, except the random draw, which goes on
-// from section to section and from test to test.
+// Every pattern starts afresh with each section, except the random draw: each section's
+// pattern keeps its own generator, which goes on from test to test.
 class AnswerPattern {
 public:
     static std::optional<AnswerPattern> parse(const QString& text);
@@ -72,6 +72,7 @@ struct Answered {
     int given = 0;
     int level = 0;       // the level of the question drawn
     int targetLevel = 0; // the level the section aimed at
+    QStringList choices; // the five answers of the record, as the screen must show them
 };
 
 // One program run.
@@ -79,10 +80,11 @@ struct TestRun {
     int test = 0;
     bool exited = false; // left through a section's Exit: nothing of the test was saved
     QList<Answered> answers;
+    // As the summary shows them after the test.
     int quantMarks = 0;
     int verbalMarks = 0;
     int score = 0;
-    QString summaryText;  // as the summary screen shows it after the test
+    QString summaryText;
     QString nextCaption;  // the summary's Take Test button after the test
 };
 
