@@ -316,6 +316,8 @@ private:
                 return true;
             }
             // The clock may run out while the candidate reads; on the timeout question it must.
+            // Only these ticks move it: nothing here runs the event loop, so the screen's own
+            // one-second timer never fires and every run is exact to the second.
             dialogs_.allow(QString::fromLatin1(traits.timeOver), ui::Answer::Ok);
             const int ticks = n == script.timeoutAt ? 4500 + 1 : options_.pace;
             for (int t = 0; t < ticks && stillOpen(); ++t) {
