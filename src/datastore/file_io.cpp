@@ -27,15 +27,21 @@ QByteArray readWholeFile(const QString& path)
     return bytes;
 }
 
+namespace {
+
+StoreError writeFailure(const QString& path, const QString& reason)
+{
+    return StoreError(path, 0, 0, {},
+                      QStringLiteral("the file cannot be written (%1); it keeps its former content")
+                          .arg(reason));
+}
+
+} // namespace
+
 void replaceFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    const auto failed = [&] {
-        return StoreError(path, 0, 0, {},
-                          QStringLiteral("the file cannot be written (%1); it keeps its former "
-                                         "content")
-                              .arg(file.errorString()));
-    };
+    const auto failed = [&] { return writeFailure(path, file.errorString()); };
     if (!file.open(QIODevice::WriteOnly))
         throw failed();
     if (file.write(bytes) != bytes.size()) {
@@ -50,12 +56,10 @@ void replaceFile(const QString& path, const QByteArray& bytes)
 void replaceWorkingFile(const QString& path, const QByteArray& bytes)
 {
     // Written beside the file under a name of its own, then renamed over it in one step.
-    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temporary = target + ".XXXXXX";
     const auto failed = [&path](int error) {
-        return StoreError(path, 0, 0, {},
-                          QStringLiteral("the file cannot be written (%1); it keeps its former "
-                                         "content")
-                              .arg(QString::fromLocal8Bit(std::strerror(error))));
+        return writeFailure(path, QString::fromLocal8Bit(std::strerror(error)));
     };
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
@@ -77,8 +81,8 @@ void replaceWorkingFile(const QString& path, const QByteArray& bytes)
     }
     // A file made by mkostemp is private to its owner; the working copy keeps its mode.
     struct stat former {};
-    ::fchmod(fd, ::stat(QFile::encodeName(path).constData(), &former) == 0 ? former.st_mode & 07777 : 0644);
-    if (::close(fd) != 0 || ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+    ::fchmod(fd, ::stat(target.constData(), &former) == 0 ? former.st_mode & 07777 : 0644);
+    if (::close(fd) != 0 || ::rename(temporary.constData(), target.constData()) != 0) {
         const int error = errno;
         ::unlink(temporary.constData());
         throw failed(error);
