@@ -4,7 +4,7 @@
 #include "test_seams.h"
 #include "ui/click_label.h"
 #include "ui/twips.h"
-#include "verbal/underline_marker.h"
+#include "rules/underline_marker.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -155,7 +155,7 @@ private slots:
         QVERIFY(question->isVisible());
         // The candidate reads the text as built, blanks and all, but never the braces.
         QCOMPARE(question->toPlainText(),
-                 kaven::verbal::withoutUnderlineMarker(shown.text.text()).replace("\r\n", "\n"));
+                 kaven::rules::withoutUnderlineMarker(shown.text.text()).replace("\r\n", "\n"));
         QCOMPARE(comp->isVisible(), passage);
         if (passage) {
             QCOMPARE(comp->toPlainText(), "Bees keep the brood warm.\nIn summer they fan.");

@@ -45,7 +45,7 @@ struct QuantRun {
             quant = static_cast<frm_quant*>(run->program.screens().open(ScreenId::Quant));
         }
     }
-    kaven::app::ModuleState& state() { return run->program.state(); }
+    kaven::session::ModuleState& state() { return run->program.state(); }
     ScriptedDialogs& dialogs() { return run->dialogs; }
     template <class W = QWidget> W* ctl(const char* name) { return child<W>(quant, name); }
     void click(const char* name) { QTest::mouseClick(ctl<QPushButton>(name), Qt::LeftButton); }
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(timer->text(), "01:14:58");
         q.ticks(1);
         QCOMPARE(timer->text(), "01:14:57");
-        QCOMPARE(q.dialogs().asked[0].title, kaven::app::programTitle());
+        QCOMPARE(q.dialogs().asked[0].title, kaven::session::programTitle());
     }
 
     // Figures beside the question: none on question 1; a rectangle with its four letters;

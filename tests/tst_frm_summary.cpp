@@ -52,7 +52,7 @@ struct Started {
         ok = run.emplace(data.path()).program.start();
     }
     frm_summary* summary() { return run->screen<frm_summary>(ScreenId::Summary); }
-    kaven::app::ModuleState& state() { return run->program.state(); }
+    kaven::session::ModuleState& state() { return run->program.state(); }
 };
 
 } // namespace

@@ -38,7 +38,7 @@ struct VerbalRun {
         if (run->program.start())
             verbal = static_cast<frm_verbal*>(run->program.screens().open(ScreenId::Verbal));
     }
-    kaven::app::ModuleState& state() { return run->program.state(); }
+    kaven::session::ModuleState& state() { return run->program.state(); }
     ScriptedDialogs& dialogs() { return run->dialogs; }
     template <class W = QWidget> W* ctl(const char* name) { return child<W>(verbal, name); }
     void click(const char* name) { QTest::mouseClick(ctl<QPushButton>(name), Qt::LeftButton); }
@@ -286,7 +286,7 @@ private slots:
         QCOMPARE(timer->text(), "01:13:58");
         v.ticks(1);
         QCOMPARE(timer->text(), "01:13:57");
-        QCOMPARE(v.dialogs().asked[0].title, kaven::app::programTitle());
+        QCOMPARE(v.dialogs().asked[0].title, kaven::session::programTitle());
     }
 
     // The question label and the answers are laid out from the heights of their texts.

@@ -22,7 +22,7 @@ namespace {
 struct Section {
     QTemporaryDir dir;
     FixedRandom random;
-    kaven::app::ModuleState state;
+    kaven::session::ModuleState state;
     std::optional<QuantSection> section;
 
     explicit Section(const Banks& banks)

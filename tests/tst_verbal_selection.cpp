@@ -1,9 +1,9 @@
 #include "datastore/store_error.h"
 #include "fixed_random.h"
 #include "test_files.h"
-#include "verbal/countdown.h"
-#include "verbal/section_marks.h"
-#include "verbal/underline_marker.h"
+#include "rules/countdown.h"
+#include "rules/section_marks.h"
+#include "rules/underline_marker.h"
 #include "verbal/verbal_level.h"
 #include "verbal/verbal_section.h"
 #include "verbal_banks.h"
@@ -24,7 +24,7 @@ namespace {
 struct Section {
     QTemporaryDir dir;
     FixedRandom random;
-    kaven::app::ModuleState state;
+    kaven::session::ModuleState state;
     std::optional<VerbalSection> section;
 
     explicit Section(const Banks& banks)
@@ -311,7 +311,7 @@ private slots:
     {
         QFETCH(double, score);
         QFETCH(int, mq_no);
-        QTEST(int(kaven::verbal::sectionMarks(score, std::int16_t(mq_no), 41)), "marks");
+        QTEST(int(kaven::rules::sectionMarks(score, std::int16_t(mq_no), 41)), "marks");
     }
 
     void countdown_data()
@@ -329,7 +329,7 @@ private slots:
     void countdown()
     {
         QFETCH(int, ticks);
-        kaven::verbal::Countdown clock;
+        kaven::rules::Countdown clock;
         for (int k = 1; k < ticks; ++k)
             clock.step();
         QTEST(clock.text(), "text");
@@ -337,9 +337,9 @@ private slots:
 
     void underlineMarker()
     {
-        QCOMPARE(kaven::verbal::underlineMarkup("If x < 3 {was} & {were"),
+        QCOMPARE(kaven::rules::underlineMarkup("If x < 3 {was} & {were"),
                  QString("If x &lt; 3 <u>was</u> &amp; {were"));
-        QCOMPARE(kaven::verbal::withoutUnderlineMarker("A {b c} d"), QString("A b c d"));
+        QCOMPARE(kaven::rules::withoutUnderlineMarker("A {b c} d"), QString("A b c d"));
     }
 };
 

@@ -15,10 +15,10 @@ namespace kaven::app {
 ui::Message alreadyOpenMessage()
 {
     return {QStringLiteral("The practice tests are already open in another window."),
-            programTitle(), ui::Buttons::Ok, ui::Icon::Information};
+            session::programTitle(), ui::Buttons::Ok, ui::Icon::Information};
 }
 
-Program::Program(const QString& folder, Seams seams)
+Program::Program(const QString& folder, session::Seams seams)
     : context_{folder, state_, seams, navigator_},
       lock_(QDir(folder).filePath(QStringLiteral("kaven.lock")))
 {
@@ -61,7 +61,7 @@ bool Program::start()
             context_.dialogs().ask({QStringLiteral("The data folder %1 cannot be written, so the practice "
                                                    "tests cannot keep your answers there.")
                                         .arg(QDir::toNativeSeparators(context_.folder)),
-                                    programTitle(), ui::Buttons::Ok, ui::Icon::Critical},
+                                    session::programTitle(), ui::Buttons::Ok, ui::Icon::Critical},
                                    nullptr);
         context_.endProgram(1);
         return false;
@@ -80,7 +80,7 @@ void Program::reportFailure(const std::exception& error)
 {
     const auto* storeError = dynamic_cast<const store::StoreError*>(&error);
     const QString text = storeError ? storeError->message() : QString::fromLocal8Bit(error.what());
-    context_.dialogs().ask({text, programTitle(), ui::Buttons::Ok, ui::Icon::Critical}, nullptr);
+    context_.dialogs().ask({text, session::programTitle(), ui::Buttons::Ok, ui::Icon::Critical}, nullptr);
     context_.endProgram(1);
 }
 

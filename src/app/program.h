@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/context.h"
+#include "session/context.h"
 
 #include <QLockFile>
 
@@ -11,7 +11,7 @@ namespace kaven::app {
 // scripted candidate run it on a folder of their own.
 class Program {
 public:
-    Program(const QString& folder, Seams seams);
+    Program(const QString& folder, session::Seams seams);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -20,17 +20,17 @@ public:
     // the status is then in the ProgramEnd of the seams.
     bool start();
 
-    Context& context() { return context_; }
+    session::Context& context() { return context_; }
     ui::Navigator& screens() { return navigator_; }
-    ModuleState& state() { return state_; }
+    session::ModuleState& state() { return state_; }
 
 private:
     void registerScreens();
     void reportFailure(const std::exception& error);
 
-    ModuleState state_;
+    session::ModuleState state_;
     ui::Navigator navigator_;
-    Context context_;
+    session::Context context_;
     QLockFile lock_;
 };
 

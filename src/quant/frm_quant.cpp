@@ -23,7 +23,7 @@ constexpr std::int16_t sectionSeconds = 4500;
 
 } // namespace
 
-frm_quant::frm_quant(app::Context& context)
+frm_quant::frm_quant(session::Context& context)
     : Screen(context.screens), context_(context),
       section_(context.folder, context.seams.random, context.state)
 {
@@ -34,7 +34,7 @@ frm_quant::frm_quant(app::Context& context)
 
 void frm_quant::load()
 {
-    const app::ModuleState& state = context_.state;
+    const session::ModuleState& state = context_.state;
     if (state.QuantOver || state.VerbalOver)
         return;
     mdirections = quantDirections();
@@ -52,7 +52,7 @@ void frm_quant::load()
 
 void frm_quant::activate()
 {
-    app::ModuleState& state = context_.state;
+    session::ModuleState& state = context_.state;
     section_.mC_score = 0;
     state.VerbalSeconds = 0;
     state.QuantSeconds = 0;
@@ -186,7 +186,7 @@ void frm_quant::bankExhausted()
     // No level has a question left: the section ends as End Section would, once.
     mpaused = true;
     msaved_seconds = context_.state.QuantSeconds;
-    ask({QStringLiteral("Please Update Your Question Bank"), app::programTitle(), ui::Buttons::Ok,
+    ask({QStringLiteral("Please Update Your Question Bank"), session::programTitle(), ui::Buttons::Ok,
          ui::Icon::None});
     if (ended_)
         return;
@@ -228,7 +228,7 @@ void frm_quant::finishSection()
 
 void frm_quant::Update_Test()
 {
-    app::ModuleState& state = context_.state;
+    session::ModuleState& state = context_.state;
     state.QuantOver = true;
     state.VerbalOver = false;
     Timer1->stop();
@@ -246,7 +246,7 @@ void frm_quant::handOver()
 void frm_quant::Timer1_Timer()
 {
     guarded([this] {
-        app::ModuleState& state = context_.state;
+        session::ModuleState& state = context_.state;
         if (state.QuantOver || state.VerbalOver || ended_)
             return;
         ++state.QuantSeconds;
@@ -293,7 +293,7 @@ void frm_quant::cmdpause_Click()
     mpaused = true;
     msaved_seconds = context_.state.QuantSeconds;
     ask({QStringLiteral("       Test paused , Press OK to Continue \r\n(This Facility is not available in the actual KAVEN) "),
-         app::programTitle(), ui::Buttons::Ok, ui::Icon::None});
+         session::programTitle(), ui::Buttons::Ok, ui::Icon::None});
     context_.state.QuantSeconds = msaved_seconds;
     mpaused = false;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/context.h"
+#include "session/context.h"
 #include "quant/figures.h"
 #include "quant/quant_section.h"
 #include "ui/screen.h"
-#include "verbal/countdown.h"
+#include "rules/countdown.h"
 
 #include <array>
 #include <map>
@@ -29,7 +29,7 @@ namespace kaven::quant {
 class frm_quant final : public ui::Screen {
     Q_OBJECT
 public:
-    explicit frm_quant(app::Context& context);
+    explicit frm_quant(session::Context& context);
 
     void load() override;
     void activate() override;
@@ -85,7 +85,7 @@ private:
     void Display_Fig(std::int16_t mfig_id);
     void Hide_fig_labels();
 
-    app::Context& context_;
+    session::Context& context_;
     QuantSection section_;
 
     std::int32_t mticks = 0;
@@ -94,7 +94,7 @@ private:
     bool mpaused = false;
     bool mtimer_shown = true;
     std::int16_t msaved_seconds = 0;
-    verbal::Countdown countdown_;
+    rules::Countdown countdown_;
     QString mdirections;
     QString mq_text;
     Figure drawing_;

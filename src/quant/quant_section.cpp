@@ -3,7 +3,7 @@
 #include "datastore/file_io.h"
 #include "datastore/store_error.h"
 #include "quant/quant_level.h"
-#include "verbal/section_marks.h"
+#include "rules/section_marks.h"
 
 #include <utility>
 
@@ -11,7 +11,7 @@ namespace kaven::quant {
 
 using store::FileId;
 
-QuantSection::QuantSection(QString folder, ui::RandomSource& random, app::ModuleState& state)
+QuantSection::QuantSection(QString folder, ui::RandomSource& random, session::ModuleState& state)
     : folder_(std::move(folder)), random_(random), state_(state)
 {
 }
@@ -145,7 +145,7 @@ bool QuantSection::nextSlot()
 
 std::int32_t QuantSection::Update_Test(std::int16_t seconds, const QDate& today)
 {
-    const std::int32_t marks = verbal::sectionMarks(mC_score, mq_no, 37);
+    const std::int32_t marks = rules::sectionMarks(mC_score, mq_no, 37);
     tables.tesdet.append({state_.CurrentTest, QStringLiteral("Quantitative"), seconds, marks, {today}});
     store::rewriteWorkingCopy<FileId::tesdet>(folder_, tables.tesdet);
     for (store::TesgivRecord& test : tables.tesgiv.records())

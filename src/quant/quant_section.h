@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/module_state.h"
+#include "session/module_state.h"
 #include "datastore/record_buffer.h"
 #include "datastore/records.h"
 #include "ui/random_source.h"
@@ -35,7 +35,7 @@ enum class QuantDrawn {
 // working copy at once.
 class QuantSection {
 public:
-    QuantSection(QString folder, ui::RandomSource& random, app::ModuleState& state);
+    QuantSection(QString folder, ui::RandomSource& random, session::ModuleState& state);
 
     // The plan, both banks and the series. A plan slot whose code is not exactly "P" or
     // "D", or a plan without slots, is a StoreError naming the plan's line.
@@ -83,7 +83,7 @@ private:
 
     QString folder_;
     ui::RandomSource& random_;
-    app::ModuleState& state_;
+    session::ModuleState& state_;
 };
 
 } // namespace kaven::quant

@@ -2,7 +2,7 @@
 
 #include "ui/text_lines.h"
 #include "ui/twips.h"
-#include "verbal/underline_marker.h"
+#include "rules/underline_marker.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -39,7 +39,7 @@ QTextEdit* textBox(const char* name, QWidget* parent)
 
 } // namespace
 
-frm_Explain::frm_Explain(app::Context& context) : Screen(context.screens), context_(context)
+frm_Explain::frm_Explain(session::Context& context) : Screen(context.screens), context_(context)
 {
     setObjectName(QStringLiteral("frm_Explain"));
     setWindowTitle(QStringLiteral("Explanation"));
@@ -103,7 +103,7 @@ void frm_Explain::load()
 
 void frm_Explain::activate()
 {
-    app::ModuleState& state = context_.state;
+    session::ModuleState& state = context_.state;
     cmdQno_.first()->hide();
     sheet_ = buildScoreSheet(tables_.userprof, state.CurrentTest, state.SectionCode);
     for (int k = 1; k <= sheet_.attempted(); ++k)
@@ -196,7 +196,7 @@ void frm_Explain::showQuestion(const Explanation& shown)
     if (shown.underlined) {
         // The sentence's underline marker becomes an underline; its braces never show.
         cursor.insertHtml(QStringLiteral("<span style=\"white-space: pre-wrap\">")
-                          + verbal::underlineMarkup(shown.text.question) + QStringLiteral("</span>"));
+                          + rules::underlineMarkup(shown.text.question) + QStringLiteral("</span>"));
     } else {
         cursor.insertText(ui::boxText(shown.text.question), plain);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/context.h"
+#include "session/context.h"
 #include "review/review_tables.h"
 #include "review/score_sheet.h"
 #include "ui/screen.h"
@@ -20,7 +20,7 @@ namespace kaven::review {
 class frm_Explain final : public ui::Screen {
     Q_OBJECT
 public:
-    explicit frm_Explain(app::Context& context);
+    explicit frm_Explain(session::Context& context);
 
     void load() override;
     void activate() override;
@@ -50,7 +50,7 @@ private:
     void cmdback1_Click();
     void cmdhome_Click();
 
-    app::Context& context_;
+    session::Context& context_;
     ReviewTables tables_;
     ScoreSheet sheet_;
     QString ReviewType_;

@@ -22,7 +22,7 @@ void setSelectionStart(QTextEdit* box, int position)
 
 } // namespace
 
-frmDirections::frmDirections(app::Context& context) : Screen(context.screens), context_(context)
+frmDirections::frmDirections(session::Context& context) : Screen(context.screens), context_(context)
 {
     setObjectName(QStringLiteral("frmDirections"));
     setWindowTitle(QStringLiteral("   General Directions for KAVEN Diagnostic Test"));

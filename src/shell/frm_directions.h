@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/context.h"
+#include "session/context.h"
 #include "ui/screen.h"
 
 class QPushButton;
@@ -12,7 +12,7 @@ namespace kaven::shell {
 class frmDirections final : public ui::Screen {
     Q_OBJECT
 public:
-    explicit frmDirections(app::Context& context);
+    explicit frmDirections(session::Context& context);
 
     void load() override;
     void activate() override;
@@ -24,7 +24,7 @@ protected:
 private:
     void LABEL5_Click();
 
-    app::Context& context_;
+    session::Context& context_;
     QTextEdit* rtf1 = nullptr;
     QTextEdit* rtf2 = nullptr;
     QPushButton* LABEL5 = nullptr;

@@ -53,7 +53,7 @@ qreal headingX(const QFontMetricsF& metrics, const QString& heading)
 
 } // namespace
 
-void exitSeries(app::Context& context, QWidget* parent)
+void exitSeries(session::Context& context, QWidget* parent)
 {
     const ui::Message question{QStringLiteral("Do you really want to exit"),
                                QStringLiteral("KAVEN Main Series"), ui::Buttons::YesNo,
@@ -64,7 +64,7 @@ void exitSeries(app::Context& context, QWidget* parent)
     context.endProgram(0);
 }
 
-frm_summary::frm_summary(app::Context& context) : Screen(context.screens), context_(context)
+frm_summary::frm_summary(session::Context& context) : Screen(context.screens), context_(context)
 {
     setObjectName(QStringLiteral("frm_summary"));
     setWindowTitle(QStringLiteral("KAVEN Test Series"));
@@ -179,7 +179,7 @@ void frm_summary::buildControls()
 
 void frm_summary::load()
 {
-    app::ModuleState& state = context_.state;
+    session::ModuleState& state = context_.state;
     if (state.TestStarted)
         Command1->setEnabled(false);
     state.CurrentTest = CheckTestNo(context_.folder, state);
@@ -256,7 +256,7 @@ void frm_summary::showSummary()
 
 void frm_summary::Command1_Click()
 {
-    app::ModuleState& state = context_.state;
+    session::ModuleState& state = context_.state;
     state.TestStarted = true;
     state.QuantOver = false;
     state.VerbalOver = false;

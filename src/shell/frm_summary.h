@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/context.h"
+#include "session/context.h"
 #include "datastore/record_buffer.h"
 #include "datastore/records.h"
 #include "ui/screen.h"
@@ -23,7 +23,7 @@ namespace kaven::shell {
 class frm_summary final : public ui::Screen {
     Q_OBJECT
 public:
-    explicit frm_summary(app::Context& context);
+    explicit frm_summary(session::Context& context);
 
     void load() override;
 
@@ -47,7 +47,7 @@ private:
     void showSummary();
     void loadLabel3(int k, int topTwips);
 
-    app::Context& context_;
+    session::Context& context_;
     store::RecordBuffer<store::TesdetRecord> tesdet_;
     QString summaryText_;
     int templateTopTwips_ = 0;
@@ -65,6 +65,6 @@ private:
 
 // Exit from the series: asks, and on Yes saves every working copy into the store, blanks
 // the working copies and ends the program. The summary and the directions share it.
-void exitSeries(app::Context& context, QWidget* parent);
+void exitSeries(session::Context& context, QWidget* parent);
 
 } // namespace kaven::shell

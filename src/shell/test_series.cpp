@@ -17,7 +17,7 @@ std::int16_t nextTestNo(std::span<const store::TesgivRecord> tests)
     return found ? std::int16_t(next) : std::int16_t(0);
 }
 
-std::int16_t CheckTestNo(const QString& folder, app::ModuleState& state)
+std::int16_t CheckTestNo(const QString& folder, session::ModuleState& state)
 {
     store::RecordBuffer<store::TesgivRecord> tests;
     store::loadWorkingCopy<store::FileId::tesgiv>(folder, tests);

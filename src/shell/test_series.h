@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/module_state.h"
+#include "session/module_state.h"
 #include "datastore/records.h"
 
 #include <QString>
@@ -16,6 +16,6 @@ std::int16_t nextTestNo(std::span<const store::TesgivRecord> tests);
 
 // Reads the tests-given working copy afresh and returns the next test. When there is one it
 // also becomes CurrentTest; when the series is over CurrentTest is left as it was.
-std::int16_t CheckTestNo(const QString& folder, app::ModuleState& state);
+std::int16_t CheckTestNo(const QString& folder, session::ModuleState& state);
 
 } // namespace kaven::shell

@@ -30,7 +30,7 @@ ui::Message question(const char* prompt)
 
 } // namespace
 
-frm_verbal::frm_verbal(app::Context& context)
+frm_verbal::frm_verbal(session::Context& context)
     : Screen(context.screens), context_(context),
       section_(context.folder, context.seams.random, context.state)
 {
@@ -151,7 +151,7 @@ void frm_verbal::bankExhausted()
     // No level has a question left: the section ends as End Section would, once.
     mpaused = true;
     msaved_seconds = context_.state.VerbalSeconds;
-    ask({QStringLiteral("Please Update Your Question Bank"), app::programTitle(), ui::Buttons::Ok,
+    ask({QStringLiteral("Please Update Your Question Bank"), session::programTitle(), ui::Buttons::Ok,
          ui::Icon::None});
     if (ended_)
         return;
@@ -191,7 +191,7 @@ void frm_verbal::finishSection()
 void frm_verbal::Update_Test()
 {
     Timer1->stop();
-    app::ModuleState& state = context_.state;
+    session::ModuleState& state = context_.state;
     section_.writeTestDetails(state.VerbalSeconds, context_.seams.clock.today());
     state.VerbalSeconds = 0;
     section_.mC_score = 0;
@@ -210,7 +210,7 @@ void frm_verbal::handBack()
 void frm_verbal::Timer1_Timer()
 {
     guarded([this] {
-        app::ModuleState& state = context_.state;
+        session::ModuleState& state = context_.state;
         if (state.VerbalOver || ended_)
             return;
         ++state.VerbalSeconds;
@@ -259,7 +259,7 @@ void frm_verbal::cmdpause_Click()
     mpaused = true;
     msaved_seconds = context_.state.VerbalSeconds;
     ask({QStringLiteral("       Test paused , Press OK to Continue \r\n(This Facility is not available in the actual KAVEN) "),
-         app::programTitle(), ui::Buttons::Ok, ui::Icon::None});
+         session::programTitle(), ui::Buttons::Ok, ui::Icon::None});
     context_.state.VerbalSeconds = msaved_seconds;
     cmdpause_Click();
 }

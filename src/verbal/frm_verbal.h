@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/context.h"
+#include "session/context.h"
 #include "ui/screen.h"
-#include "verbal/countdown.h"
+#include "rules/countdown.h"
 #include "verbal/verbal_section.h"
 
 #include <array>
@@ -28,7 +28,7 @@ namespace kaven::verbal {
 class frm_verbal final : public ui::Screen {
     Q_OBJECT
 public:
-    explicit frm_verbal(app::Context& context);
+    explicit frm_verbal(session::Context& context);
 
     void load() override;
     void activate() override;
@@ -85,7 +85,7 @@ private:
     void setAnswers(const std::array<QString, 5>& texts, int gap);
     void setPassageText();
 
-    app::Context& context_;
+    session::Context& context_;
     VerbalSection section_;
 
     std::int16_t mticks = 0;
@@ -95,7 +95,7 @@ private:
     bool mpaused = false;
     bool mtimer_shown = true;
     std::int16_t msaved_seconds = 0;
-    Countdown countdown_;
+    rules::Countdown countdown_;
     QString mdirections;
     QString mq_text;
     bool mscroll_armed = false;

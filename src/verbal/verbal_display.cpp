@@ -8,7 +8,7 @@
 #include "ui/text_lines.h"
 #include "ui/twips.h"
 #include "ui/twips_layout.h"
-#include "verbal/underline_marker.h"
+#include "rules/underline_marker.h"
 #include "verbal/verbal_text.h"
 
 #include <QButtonGroup>
@@ -189,7 +189,7 @@ void frm_verbal::Display_Sent()
     RTFQ_DESC2->hide();
     RTFQ_DESC->show();
     RTFQ_DESC->setTextFormat(Qt::RichText);
-    RTFQ_DESC->setText(underlineMarkup(q.q_text));
+    RTFQ_DESC->setText(rules::underlineMarkup(q.q_text));
     ui::fitHeight(RTFQ_DESC);
     // The author's note (field 4) is never shown.
     setAnswers({q.opt_1, q.opt_2, q.opt_3, q.opt_4, q.opt_5}, 50);

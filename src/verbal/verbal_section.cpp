@@ -2,7 +2,7 @@
 
 #include "datastore/file_io.h"
 #include "datastore/store_error.h"
-#include "verbal/section_marks.h"
+#include "rules/section_marks.h"
 #include "verbal/verbal_text.h"
 
 #include <algorithm>
@@ -35,7 +35,7 @@ QString upperTrimmed(const QString& code)
 
 } // namespace
 
-VerbalSection::VerbalSection(QString folder, ui::RandomSource& random, app::ModuleState& state)
+VerbalSection::VerbalSection(QString folder, ui::RandomSource& random, session::ModuleState& state)
     : folder_(std::move(folder)), random_(random), state_(state)
 {
 }
@@ -311,7 +311,7 @@ bool VerbalSection::nextSlot()
 
 std::int32_t VerbalSection::writeTestDetails(std::int16_t seconds, const QDate& today)
 {
-    const std::int32_t marks = sectionMarks(mC_score, mq_no, 41);
+    const std::int32_t marks = rules::sectionMarks(mC_score, mq_no, 41);
     tables.tesdet.append({state_.CurrentTest, QStringLiteral("Verbal"), seconds, marks, {today}});
     store::rewriteWorkingCopy<FileId::tesdet>(folder_, tables.tesdet);
     return marks;

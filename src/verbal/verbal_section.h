@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/module_state.h"
+#include "session/module_state.h"
 #include "datastore/record_buffer.h"
 #include "datastore/records.h"
 #include "ui/random_source.h"
@@ -39,7 +39,7 @@ enum class Drawn {
 // Every change to a file rewrites its working copy at once.
 class VerbalSection {
 public:
-    VerbalSection(QString folder, ui::RandomSource& random, app::ModuleState& state);
+    VerbalSection(QString folder, ui::RandomSource& random, session::ModuleState& state);
 
     // Reads the plan, the banks, the passages and the test details. A plan the banks cannot
     // serve (a code other than "S", "R", "C", a run of one "C" slot, a run longer than every
@@ -111,7 +111,7 @@ private:
 
     QString folder_;
     ui::RandomSource& random_;
-    app::ModuleState& state_;
+    session::ModuleState& state_;
     // The passage and the question on screen (the draw moves mcomp_pos and mcomp_q on).
     std::int16_t mcomp_shown_pos = 0;
     std::int16_t mcomp_shown_q = 0;

@@ -1,6 +1,6 @@
 #include "verbal/verbal_text.h"
 
-#include "verbal/underline_marker.h"
+#include "rules/underline_marker.h"
 
 namespace kaven::verbal {
 
@@ -38,14 +38,14 @@ QString reasoningText(const store::VrmastRecord& question)
 
 QString reasoningMarkup(const store::VrmastRecord& question)
 {
-    QString html = escapedLines(question.q_text);
+    QString html = rules::escapedLines(question.q_text);
     QString rows;
     const std::pair<const QString*, const char*> statements[] = {
         {&question.stmt_1, "I."}, {&question.stmt_2, "II."}, {&question.stmt_3, "III."}};
     for (const auto& [statement, numeral] : statements)
         if (!statement->isEmpty())
             rows += QStringLiteral("<tr><td width=\"36\">%1</td><td>%2</td></tr>")
-                        .arg(QLatin1String(numeral), escapedLines(*statement));
+                        .arg(QLatin1String(numeral), rules::escapedLines(*statement));
     if (!rows.isEmpty())
         html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">") + rows + QStringLiteral("</table>");
     return html;

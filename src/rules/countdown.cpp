@@ -1,6 +1,6 @@
-#include "verbal/countdown.h"
+#include "rules/countdown.h"
 
-namespace kaven::verbal {
+namespace kaven::rules {
 
 namespace {
 
@@ -38,4 +38,4 @@ void Countdown::step()
         --mss;
 }
 
-} // namespace kaven::verbal
+} // namespace kaven::rules

@@ -1,6 +1,6 @@
-#include "verbal/underline_marker.h"
+#include "rules/underline_marker.h"
 
-namespace kaven::verbal {
+namespace kaven::rules {
 
 namespace {
 
@@ -49,4 +49,4 @@ QString withoutUnderlineMarker(const QString& text)
     return plain;
 }
 
-} // namespace kaven::verbal
+} // namespace kaven::rules

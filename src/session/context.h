@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/module_state.h"
+#include "session/module_state.h"
 #include "datastore/busy_pointer.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
@@ -10,7 +10,7 @@
 
 #include <QString>
 
-namespace kaven::app {
+namespace kaven::session {
 
 // The title of every message box that has no title of its own.
 inline QString programTitle()
@@ -40,4 +40,4 @@ struct Context {
     void endProgram(int status) const { seams.end.end(status); }
 };
 
-} // namespace kaven::app
+} // namespace kaven::session

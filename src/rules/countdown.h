@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace kaven::verbal {
+namespace kaven::rules {
 
 // The countdown a section shows: 75 minutes, 01:14:59 on the first tick.
 struct Countdown {
@@ -21,4 +21,4 @@ struct Countdown {
     void step();
 };
 
-} // namespace kaven::verbal
+} // namespace kaven::rules

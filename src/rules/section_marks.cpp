@@ -1,8 +1,8 @@
-#include "verbal/section_marks.h"
+#include "rules/section_marks.h"
 
 #include <cmath>
 
-namespace kaven::verbal {
+namespace kaven::rules {
 
 std::int32_t sectionMarks(double mC_score, std::int16_t mq_no, int questions)
 {
@@ -14,4 +14,4 @@ std::int32_t sectionMarks(double mC_score, std::int16_t mq_no, int questions)
     return std::int32_t(std::nearbyint(s));
 }
 
-} // namespace kaven::verbal
+} // namespace kaven::rules

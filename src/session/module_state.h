@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace kaven::app {
+namespace kaven::session {
 
 // The only state the screens share in memory; everything else passes through the working
 // copies of the data files. One instance for the whole run, all zero, false or empty at start.
@@ -19,4 +19,4 @@ struct ModuleState {
     std::int16_t ReviewCorrect = 0; // correct answers counted by the review
 };
 
-} // namespace kaven::app
+} // namespace kaven::session

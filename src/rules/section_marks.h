@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace kaven::verbal {
+namespace kaven::rules {
 
 // A section's marks, the same rule for both sections: the running score less half a point
 // for each of the section's `questions` not confirmed before the end (the one on screen,
@@ -10,4 +10,4 @@ namespace kaven::verbal {
 // the even neighbour.
 std::int32_t sectionMarks(double mC_score, std::int16_t mq_no, int questions);
 
-} // namespace kaven::verbal
+} // namespace kaven::rules

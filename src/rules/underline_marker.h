@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace kaven::verbal {
+namespace kaven::rules {
 
 // A Sentence Correction sentence marks its underlined part with braces:
 //   The box of old letters {were found} in the attic last spring.
@@ -19,4 +19,4 @@ QString escapedLines(const QString& text);
 // The sentence without its marker, for places that show plain text.
 QString withoutUnderlineMarker(const QString& text);
 
-} // namespace kaven::verbal
+} // namespace kaven::rules
