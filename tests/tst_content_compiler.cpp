@@ -2,7 +2,7 @@
 // turns a good one into exactly the record the screens read.
 
 #include "banks.h"
-#include "test_files.h"
+#include "support.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,46 +13,30 @@ namespace {
 
 const QByteArray goodProblem =
     "# a comment\n"
-    "id: QP900\n"
-    "level: 4\n"
-    "figure: 4\n"
+    "id: QP900\nlevel: 4\nfigure: 4\n"
     "question: In the right triangle abc the legs ab and ac are 6 and 8.\n"
     "  How long is bc?\n"
     "\n"
     "  Give the length.\n"
-    "A: 7\n"
-    "B: 10\n"
-    "C: 12\n"
-    "D: 14\n"
-    "E: 48\n"
+    "A: 7\nB: 10\nC: 12\nD: 14\nE: 48\n"
     "answer: B\n"
     "explanation: By Pythagoras bc = √(36 + 64) = 10. Adding the legs gives 14.\n";
 
 const QByteArray goodSentence =
-    "id: VS900\n"
-    "level: 2\n"
-    "note: agreement across a phrase\n"
+    "id: VS900\nlevel: 2\nnote: agreement across a phrase\n"
     "sentence: The stack of unpaid bills {were sitting} on the kitchen table\n"
     "  when we came home.\n"
-    "A: were sitting\n"
-    "B: was sitting\n"
-    "C: have sat\n"
-    "D: sitting\n"
-    "E: are sitting\n"
+    "A: were sitting\nB: was sitting\nC: have sat\nD: sitting\nE: are sitting\n"
     "answer: B\n"
     "explanation: The subject is the singular stack, not bills. Choice E is plural and in the wrong tense.\n";
 
 const QByteArray goodReasoning =
-    "id: VR900\n"
-    "level: 3\n"
-    "tall: no\n"
+    "id: VR900\nlevel: 3\ntall: no\n"
     "argument: Since the bakery began selling its bread at half price after six, its evening\n"
     "  sales have doubled. The owner concludes that the discount draws new customers.\n"
     "\n"
     "  Which of the following, if true, most weakens the owner's conclusion?\n"
-    "statement1:\n"
-    "statement2:\n"
-    "statement3:\n"
+    "statement1:\nstatement2:\nstatement3:\n"
     "A: Most of the evening buyers used to buy the same bread in the morning.\n"
     "B: The bakery also sells cakes.\n"
     "C: Bread prices rose across the town.\n"
@@ -78,9 +62,7 @@ QByteArray passageQuestion(const char* id, const char* answer)
 
 const QByteArray goodPassage =
     "# a passage and its questions\n"
-    "passage: 900\n"
-    "level: 3\n"
-    "topic: social science\n"
+    "passage: 900\nlevel: 3\ntopic: social science\n"
     "text: " + paragraph(13) + "\n"
     "\n"
     "  " + paragraph(13) + "\n"
@@ -94,93 +76,72 @@ QByteArray with(const QByteArray& source, const QByteArray& from, const QByteArr
     return QByteArray(source).replace(from, to);
 }
 
-// Compiles one source of the given kind into fresh banks.
-void compile(const QString& kind, const QString& path)
-{
+// The banks the sources compile into, with the rules they share.
+struct Compiled {
+    QTemporaryDir dir;
     content::Rules rules;
-    if (kind == "problem solving") {
-        store::RecordBuffer<store::QpsmastRecord> bank;
-        content::addProblemSolving(path, rules, bank);
-    } else if (kind == "sentence correction") {
-        store::RecordBuffer<store::VsmastRecord> bank;
-        content::addSentenceCorrection(path, rules, bank);
-    } else if (kind == "critical reasoning") {
-        store::RecordBuffer<store::VrmastRecord> bank;
-        content::addCriticalReasoning(path, rules, bank);
-    } else if (kind == "reading comprehension") {
-        store::RecordBuffer<store::ComdetRecord> passages;
-        store::RecordBuffer<store::VcmastRecord> questions;
-        content::addReadingComprehension(path, rules, passages, questions);
-    } else {
-        store::RecordBuffer<store::PlanRecord> plan;
-        content::readPlan(path, "SRC", plan, u'C');
+    store::RecordBuffer<store::QpsmastRecord> problems;
+    store::RecordBuffer<store::VsmastRecord> sentences;
+    store::RecordBuffer<store::VrmastRecord> reasoning;
+    store::RecordBuffer<store::ComdetRecord> passages;
+    store::RecordBuffer<store::VcmastRecord> questions;
+    store::RecordBuffer<store::PlanRecord> plan;
+    int files = 0;
+
+    // Compiles a source of the given kind; what the compiler refused, or nothing.
+    QString add(const QString& kind, const QByteArray& source)
+    {
+        const QString path = dir.filePath(QStringLiteral("source%1.txt").arg(++files));
+        put(path, source);
+        try {
+            if (kind == "problem solving")
+                content::addProblemSolving(path, rules, problems);
+            else if (kind == "sentence correction")
+                content::addSentenceCorrection(path, rules, sentences);
+            else if (kind == "critical reasoning")
+                content::addCriticalReasoning(path, rules, reasoning);
+            else if (kind == "reading comprehension")
+                content::addReadingComprehension(path, rules, passages, questions);
+            else
+                content::readPlan(path, "SRC", plan, u'C');
+        } catch (const content::ContentError& error) {
+            return error.message().mid(path.size());
+        }
+        return {};
     }
-}
+};
 
 } // namespace
 
 class TestContentCompiler : public QObject {
     Q_OBJECT
 private slots:
-    void goodSource()
+    // A good source of each kind becomes exactly the record the screens read: continuation
+    // lines joined, paragraphs kept, the key as a number, the braces and note of a sentence
+    // kept, empty statements empty, every question unused with random key 0.
+    void goodSources()
     {
-        QTemporaryDir dir;
-        QVERIFY(put(dir.filePath("ps.txt"), goodProblem));
-        content::Rules rules;
-        store::RecordBuffer<store::QpsmastRecord> bank;
-        content::addProblemSolving(dir.filePath("ps.txt"), rules, bank);
-        QCOMPARE(bank.size(), 1);
-        const store::QpsmastRecord& q = bank[1];
-        QCOMPARE(q.q_text, "In the right triangle abc the legs ab and ac are 6 and 8. How long is bc?"
-                           "\r\n\r\nGive the length.");
-        QCOMPARE(q.opt_2, "10");
-        QCOMPARE(int(q.q_level), 4);
-        QCOMPARE(int(q.ans_no), 2);
-        QCOMPARE(int(q.fig_id), 4);
-        QVERIFY(!q.used && q.rand_key == 0);
-    }
-
-    // The exact records of a good source of each Verbal kind; empty statements are written
-    // with nothing after the colon.
-    void goodVerbalSources()
-    {
-        QTemporaryDir dir;
-        QVERIFY(put(dir.filePath("sc.txt"), goodSentence) && put(dir.filePath("cr.txt"), goodReasoning)
-                && put(dir.filePath("rc.txt"), goodPassage));
-        content::Rules rules;
-        store::RecordBuffer<store::VsmastRecord> sentences;
-        store::RecordBuffer<store::VrmastRecord> reasoning;
-        store::RecordBuffer<store::ComdetRecord> passages;
-        store::RecordBuffer<store::VcmastRecord> questions;
-        content::addSentenceCorrection(dir.filePath("sc.txt"), rules, sentences);
-        content::addCriticalReasoning(dir.filePath("cr.txt"), rules, reasoning);
-        content::addReadingComprehension(dir.filePath("rc.txt"), rules, passages, questions);
-
-        QCOMPARE(sentences.size(), 1);
+        Compiled c;
+        for (const auto& [kind, source] : {std::pair{"problem solving", goodProblem}, {"sentence correction", goodSentence},
+                                           {"critical reasoning", goodReasoning}, {"reading comprehension", goodPassage}})
+            QCOMPARE(c.add(kind, source), QString());
+        const auto& [problems, sentences, reasoning, passages, questions] =
+            std::tie(c.problems, c.sentences, c.reasoning, c.passages, c.questions);
+        QCOMPARE(problems[1], (store::QpsmastRecord{
+            "QP900", "In the right triangle abc the legs ab and ac are 6 and 8. How long is bc?\r\n\r\nGive the length.",
+            "7", "10", "12", "14", "48", 4, 2, 4, false, "By Pythagoras bc = √(36 + 64) = 10. Adding the legs gives 14.", 0}));
         QCOMPARE(sentences[1], (store::VsmastRecord{
             "VS900", "The stack of unpaid bills {were sitting} on the kitchen table when we came home.",
             "were sitting", "agreement across a phrase", "was sitting", "have sat", "sitting", "are sitting", 2, 2,
             false, "The subject is the singular stack, not bills. Choice E is plural and in the wrong tense.", 0}));
-        QCOMPARE(reasoning.size(), 1);
-        QCOMPARE(reasoning[1], (store::VrmastRecord{
-            "VR900", "Since the bakery began selling its bread at half price after six, its evening sales have "
-                     "doubled. The owner concludes that the discount draws new customers.\r\n\r\n"
-                     "Which of the following, if true, most weakens the owner's conclusion?",
-            "Most of the evening buyers used to buy the same bread in the morning.", "The bakery also sells cakes.",
-            "Bread prices rose across the town.", "Some customers prefer rye bread.",
-            "The bakery opened ten years ago.", 3, 1,
-            "Buyers who only moved from morning to evening are not new. Choice C concerns other shops.", false,
-            {}, {}, {}, {}, {}, 0, false}));
-
-        QCOMPARE(passages.size(), 1);
+        const store::VrmastRecord& r = reasoning[1];
+        QVERIFY(r.q_text.endsWith("customers.\r\n\r\nWhich of the following, if true, most weakens the owner's conclusion?"));
+        QVERIFY(r.opt_5 == "The bakery opened ten years ago." && r.ans_no == 1 && r.q_level == 3 && r.stmt_1.isEmpty() && !r.tall_q);
         QCOMPARE(passages[1], (store::ComdetRecord{900, paragraph(13) + "\r\n\r\n" + paragraph(13), 3, false, 3}));
         QCOMPARE(questions.size(), 3);
-        const std::pair<const char*, std::int16_t> keys[] = {{"VC901", 1}, {"VC902", 1}, {"VC903", 5}};
-        for (int k = 1; k <= 3; ++k)
-            QCOMPARE(questions[k], (store::VcmastRecord{
-                keys[k - 1].first, "What does the passage describe?", "The tides", "The winds", "The moon",
-                "The rivers", "The harbour", 0, keys[k - 1].second, 900, false,
-                "It describes the tides. Choice C names only their cause.", {}, {}, {}, {}, {}}));
+        QCOMPARE(questions[3], (store::VcmastRecord{"VC903", "What does the passage describe?", "The tides", "The winds",
+                                                    "The moon", "The rivers", "The harbour", 0, 5, 900, false,
+                                                    "It describes the tides. Choice C names only their cause.", {}, {}, {}, {}, {}}));
     }
 
     void refused_data()
@@ -270,45 +231,21 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QByteArray, source);
         QFETCH(QString, message);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("source.txt");
-        QVERIFY(put(path, source));
-        try {
-            compile(kind, path);
-            QFAIL("the source was accepted");
-        } catch (const content::ContentError& error) {
-            QVERIFY2(error.message().startsWith(path + message.left(message.indexOf(' ')))
-                         && error.message().contains(message),
-                     qPrintable(error.message()));
-        }
+        Compiled c;
+        const QString refusal = c.add(kind, source);
+        QVERIFY2(refusal.startsWith(message.left(message.indexOf(' '))) && refusal.contains(message), qPrintable(refusal));
     }
 
     // Question ids are unique across the Quantitative and the Verbal banks; passage numbers
     // across the reading sources.
     void idsAreUniqueAcrossBanks()
     {
-        QTemporaryDir dir;
-        QVERIFY(put(dir.filePath("ps.txt"), goodProblem) && put(dir.filePath("sc.txt"), with(goodSentence, "VS900", "QP900"))
-                && put(dir.filePath("rc1.txt"), goodPassage) && put(dir.filePath("rc2.txt"), with(goodPassage, "VC90", "VC80")));
-        content::Rules rules;
-        store::RecordBuffer<store::QpsmastRecord> problems;
-        store::RecordBuffer<store::VsmastRecord> sentences;
-        store::RecordBuffer<store::ComdetRecord> passages;
-        store::RecordBuffer<store::VcmastRecord> questions;
-        const auto refusal = [](auto&& step) {
-            try {
-                step();
-            } catch (const content::ContentError& error) {
-                return error.message();
-            }
-            return QString();
-        };
-        content::addProblemSolving(dir.filePath("ps.txt"), rules, problems);
-        QVERIFY(refusal([&] { content::addSentenceCorrection(dir.filePath("sc.txt"), rules, sentences); })
-                    .endsWith(":1: id: QP900 is used by another question"));
-        content::addReadingComprehension(dir.filePath("rc1.txt"), rules, passages, questions);
-        QVERIFY(refusal([&] { content::addReadingComprehension(dir.filePath("rc2.txt"), rules, passages, questions); })
-                    .endsWith(":2: passage: 900 is the number of another passage"));
+        Compiled c;
+        QCOMPARE(c.add("problem solving", goodProblem), QString());
+        QCOMPARE(c.add("sentence correction", with(goodSentence, "VS900", "QP900")), ":1: id: QP900 is used by another question");
+        QCOMPARE(c.add("reading comprehension", goodPassage), QString());
+        QCOMPARE(c.add("reading comprehension", with(goodPassage, "VC90", "VC80")),
+                 ":2: passage: 900 is the number of another passage");
     }
 };
 

@@ -1,6 +1,5 @@
 #include "review/review_tables.h"
 #include "review/review_text.h"
-#include "review/score_sheet.h"
 
 #include <QTest>
 
@@ -40,7 +39,6 @@ ReviewTables tablesForTexts()
     t.vcmast.append({"VC1", "An older copy", "", "", "", "", "", 0, 2, 6, true, "", "", "", "", "", ""});
     t.vcmast.append({"VC1", "The passage is about", "bees", "ants", "wasps", "moths", "flies", 0, 1, 7,
                      true, "Bees throughout.", "", "", "", "", ""});
-    t.qdsmast.append({0, "QD1", "Is x > 0?", 2, 3, true, "", "x² > 0", "Squares hide the sign.", 0, false});
     t.qdsmast.append({0, "QD2", "What is n?", 2, 5, true, "n > 2", "n < 4", "n may be 3 or 3.5.", 0, false});
     return t;
 }
@@ -52,47 +50,11 @@ const QString dsAnswers = QStringLiteral(
     "\r\n\r\n(D) Each statement ALONE is sufficient"
     "\r\n\r\n(E) Statements (I) and (II) TOGETHER are NOT sufficient");
 
-// The answers of test 2's Quantitative section: every second one wrong until `wrong` are,
-// optionally among the other sections of tests 1 and 2.
-kaven::store::RecordBuffer<UserprofRecord> profile(int answers, int wrong, bool otherSections)
-{
-    kaven::store::RecordBuffer<UserprofRecord> buffer;
-    if (otherSections) {
-        for (int j = 1; j <= 5; ++j)
-            buffer.append(answer("T1Q", 1, "Quantitative", 1, 2, "P"));
-        for (int j = 1; j <= 5; ++j)
-            buffer.append(answer("T1V", 1, "Verbal", 1, 1, "S"));
-    }
-    for (int j = 1; j <= answers; ++j) {
-        const bool isWrong = j % 2 == 0 && j <= 2 * wrong;
-        buffer.append(answer(QString("Q%1").arg(j), 2, "Quantitative", 3, isWrong ? 4 : 3,
-                             j % 3 ? "P" : "D"));
-    }
-    if (otherSections)
-        for (int j = 1; j <= 4; ++j)
-            buffer.append(answer("T2V", 2, "Verbal", 1, 1, "C"));
-    return buffer;
-}
-
 } // namespace
 
 class TestReview : public QObject {
     Q_OBJECT
 private slots:
-    void changeAns_data()
-    {
-        QTest::addColumn<int>("num");
-        QTest::addColumn<QString>("letter");
-        for (const auto& [num, letter] : {std::pair{0, ""}, {1, "A"}, {5, "E"}, {6, ""}, {-1, ""}})
-            QTest::addRow("%d", num) << num << QString(letter);
-    }
-    void changeAns()
-    {
-        QFETCH(int, num);
-        QFETCH(QString, letter);
-        QCOMPARE(ChangeAns(std::int16_t(num)), letter);
-    }
-
     void explanation_data()
     {
         QTest::addColumn<int>("profileIndex");
@@ -120,10 +82,6 @@ private slots:
             "\r\n\r\n(A) bees\r\n\r\n(B) ants\r\n\r\n(C) wasps\r\n\r\n(D) moths\r\n\r\n(E) flies"
             "\r\n\r\nYour Answer   : C\r\nActual Answer : A\r\n\r\nExplanation \r\nBees throughout.")
             << "The passage.\r\nSecond paragraph.";
-        QTest::newRow("Data Sufficiency, statement (2) only, chosen 0") << 5 << 2 << single
-            << QString("\t\t\t\tQuestion # 2\r\nIs x > 0?\r\n(II)    x² > 0") + dsAnswers
-                + "\r\n\r\nYour Answer   : \r\nActual Answer : C\r\n\r\nExplanation \r\nSquares hide the sign."
-            << "";
         QTest::newRow("Data Sufficiency, both statements, chosen 6") << 6 << 9 << single
             << QString("\t\t\t\tQuestion # 9\r\nWhat is n?\r\n(I)     n > 2\r\n(II)    n < 4") + dsAnswers
                 + "\r\n\r\nYour Answer   : \r\nActual Answer : E\r\n\r\nExplanation \r\nn may be 3 or 3.5."
@@ -149,41 +107,6 @@ private slots:
         QCOMPARE(shown.ReviewId, tables.userprof[profileIndex].q_id);
     }
 
-    void scoreSheet_data()
-    {
-        QTest::addColumn<int>("answers");
-        QTest::addColumn<int>("wrong");
-        QTest::addColumn<bool>("otherSections");
-        QTest::addColumn<int>("firstIndex");
-        QTest::newRow("full section, 25 of 37 right") << 37 << 12 << false << 1;
-        QTest::newRow("ended after 10 answers") << 10 << 0 << false << 1;
-        QTest::newRow("among test 1 and test 2 Verbal") << 37 << 12 << true << 11;
-        QTest::newRow("no answers") << 0 << 0 << true << 0;
-    }
-    void scoreSheet()
-    {
-        QFETCH(int, answers);
-        QFETCH(int, wrong);
-        QFETCH(bool, otherSections);
-        QFETCH(int, firstIndex);
-        const ScoreSheet sheet = buildScoreSheet(profile(answers, wrong, otherSections), 2, "Quantitative");
-        QCOMPARE(sheet.attempted(), answers);
-        QCOMPARE(int(sheet.correct), answers - wrong);
-        QCOMPARE(sheet.firstIndex, firstIndex);
-        for (int k = 1; k <= answers; ++k) {
-            const SheetButton& button = sheet.buttons[k - 1];
-            QCOMPARE(button.profileIndex, firstIndex + k - 1);
-            QCOMPARE(button.wrong, k % 2 == 0 && k <= 2 * wrong);
-            QCOMPARE(button.toolTip, k % 3 ? "Problem Solving" : "Data Sufficency");
-            // 24 buttons a row, 375 apart; rows 400 apart.
-            QCOMPARE(button.left, 500 + 375 * ((k - 1) % 24));
-            QCOMPARE(button.top, 300 + 400 * ((k - 1) / 24));
-        }
-        if (answers == 37) {
-            QCOMPARE(sheet.buttons[23].left, 9125);
-            QCOMPARE(sheet.buttons[24].left, 500);
-        }
-    }
 };
 
 QTEST_APPLESS_MAIN(TestReview)
