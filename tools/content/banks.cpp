@@ -2,6 +2,9 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <cmath>
+
 #include <stdexcept>
 
 namespace kaven::content {
@@ -38,6 +41,33 @@ QString Rules::id(const Entry& entry)
     return f.value;
 }
 
+std::int16_t Rules::level(const Entry& entry, const QString& bank, int passageLevel)
+{
+    const Field& rated = entry.field(QStringLiteral("ratings"));
+    QList<int> ratings;
+    bool valid = true;
+    for (const QString& word : rated.value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        ratings.append(word.toInt(&ok));
+        valid = valid && ok && ratings.last() >= 0 && ratings.last() <= 5;
+    }
+    if (!valid || ratings.size() < 2)
+        entry.fail(rated, QStringLiteral("at least two blind ratings, whole numbers from 0 to 5 separated by blanks"));
+    std::sort(ratings.begin(), ratings.end());
+    const auto n = ratings.size();
+    const double median = n % 2 ? ratings[n / 2] : (ratings[n / 2 - 1] + ratings[n / 2]) / 2.0;
+    if (median < 1)
+        entry.fail(rated, QStringLiteral("the median rating %1 is below the exam's floor (1)").arg(median));
+    const int level = passageLevel ? passageLevel : entry.number(QStringLiteral("level"), 1, 5);
+    if (std::abs(level - median) > 1)
+        entry.fail(passageLevel ? rated : entry.field(QStringLiteral("level")),
+                   QStringLiteral("%1 %2 is more than one away from the median rating %3")
+                       .arg(passageLevel ? QStringLiteral("the passage's level") : QStringLiteral("level"))
+                       .arg(level).arg(median));
+    calibration_.append({bank, level, median});
+    return std::int16_t(level);
+}
+
 std::int16_t Rules::passage(const Entry& entry)
 {
     const int number = entry.number(QStringLiteral("passage"), 1, 32767);
@@ -48,7 +78,7 @@ std::int16_t Rules::passage(const Entry& entry)
     return std::int16_t(number);
 }
 
-QString Rules::explanation(const Entry& entry) const
+QString Rules::explanation(const Entry& entry, int level) const
 {
     // A sentence ends at . ! or ? before a capital or the end (so 'n! - 2' goes on).
     static const QRegularExpression sentenceEnd(QStringLiteral("[.!?](?=\\s+[A-Z(]|\\s*$)"));
@@ -57,6 +87,10 @@ QString Rules::explanation(const Entry& entry) const
     if (sentences < 2 || sentences > 6)
         entry.fail(entry.field(QStringLiteral("explanation")),
                    QStringLiteral("has %1 sentences; an explanation has two to six").arg(sentences));
+    static const QRegularExpression trap(QStringLiteral("\\btrap\\b"), QRegularExpression::CaseInsensitiveOption);
+    if (level >= 4 && !text.contains(trap))
+        entry.fail(entry.field(QStringLiteral("explanation")),
+                   QStringLiteral("at level %1 names its trap ('The trap is choice C, which ...')").arg(level));
     return text;
 }
 
@@ -103,18 +137,18 @@ void Rules::figureText(const Entry& entry, const QString& text, int figure) cons
 
 void addProblemSolving(const QString& path, Rules& rules, store::RecordBuffer<store::QpsmastRecord>& bank)
 {
-    static const QStringList order{"id", "level", "figure", "question", "A", "B", "C", "D", "E",
+    static const QStringList order{"id", "level", "ratings", "figure", "question", "A", "B", "C", "D", "E",
                                    "answer", "explanation"};
     for (const Entry& entry : readEntries(path, order)) {
         store::QpsmastRecord q;
         q.q_id = rules.id(entry);
-        q.q_level = std::int16_t(entry.number(QStringLiteral("level"), 1, 5));
+        q.q_level = rules.level(entry, QStringLiteral("Problem Solving"));
         q.fig_id = std::int16_t(entry.number(QStringLiteral("figure"), 0, 5));
         q.q_text = entry.text(QStringLiteral("question"));
         rules.figureText(entry, q.q_text, q.fig_id);
         const QStringList choices = rules.choices(entry);
         setChoices(q, choices, entry);
-        q.expl = rules.explanation(entry);
+        q.expl = rules.explanation(entry, q.q_level);
         q.used = false;
         q.rand_key = 0;
         appendEntry(bank, q, entry);
@@ -123,13 +157,13 @@ void addProblemSolving(const QString& path, Rules& rules, store::RecordBuffer<st
 
 void addDataSufficiency(const QString& path, Rules& rules, store::RecordBuffer<store::QdsmastRecord>& bank)
 {
-    static const QStringList order{"id", "level", "figure", "tall", "question", "statement1",
+    static const QStringList order{"id", "level", "ratings", "figure", "tall", "question", "statement1",
                                    "statement2", "answer", "explanation"};
     for (const Entry& entry : readEntries(path, order)) {
         store::QdsmastRecord q;
         q.rand_key = 0;
         q.q_id = rules.id(entry);
-        q.q_level = std::int16_t(entry.number(QStringLiteral("level"), 1, 5));
+        q.q_level = rules.level(entry, QStringLiteral("Data Sufficiency"));
         q.fig_id = std::int16_t(entry.number(QStringLiteral("figure"), 0, 5));
         q.tall_q = entry.yesNo(QStringLiteral("tall"));
         q.q_text = entry.text(QStringLiteral("question"));
@@ -142,7 +176,7 @@ void addDataSufficiency(const QString& path, Rules& rules, store::RecordBuffer<s
                        QStringLiteral("stem and statements run to %1 characters: say yes").arg(length));
         q.ans_no = std::int16_t(entry.letter(QStringLiteral("answer")));
         q.used = false;
-        q.expl = rules.explanation(entry);
+        q.expl = rules.explanation(entry, q.q_level);
         appendEntry(bank, q, entry);
     }
 }

@@ -11,13 +11,29 @@
 
 namespace kaven::content {
 
+// Where a question or passage sits on the exam's difficulty scale: the level it is asked
+// at and the median of its blind ratings.
+struct Calibration {
+    QString bank;
+    int level = 0;
+    double median = 0;
+};
+
 // Rules every question shares: unique ids across all banks, five different one-line
-// choices, an explanation of two to six sentences; and passages with unique numbers.
+// choices, an explanation of two to six sentences, a level that its blind ratings bear out;
+// and passages with unique numbers.
 class Rules {
 public:
     QString id(const Entry& entry);
+    // The entry's level, held to its ratings: at least two blind ratings on the exam's
+    // scale (0 below its floor, 1 its easiest questions, 3 its median, 5 its hardest tenth),
+    // a median of at least 1, and a level no more than one away from that median. A reading
+    // question has no level of its own: it is held to its passage's.
+    std::int16_t level(const Entry& entry, const QString& bank, int passageLevel = 0);
+    const QList<Calibration>& calibration() const { return calibration_; }
     std::int16_t passage(const Entry& entry);
-    QString explanation(const Entry& entry) const;
+    // Two to six sentences; at levels 4 and 5 it names the trap the question sets.
+    QString explanation(const Entry& entry, int level) const;
     QStringList choices(const Entry& entry, int maxLength = maxChoiceLength) const;
     // A figure question names points of its figure, and only points that figure labels.
     void figureText(const Entry& entry, const QString& text, int figure) const;
@@ -29,6 +45,7 @@ public:
 private:
     QSet<QString> ids_;
     QSet<int> passages_;
+    QList<Calibration> calibration_;
 };
 
 // The five checked choices into a record's fields opt_1 .. opt_5 and its key from the

@@ -1,6 +1,7 @@
 // Compiles the question sources of content/ into the delivered store files:
 //
 //   kaven_content CONTENT_DIR OUT_DIR
+//   kaven_content --calibration CONTENT_DIR
 //
 // CONTENT_DIR/quant/plan.txt                         the Quantitative plan, one type code a line
 // CONTENT_DIR/quant/problem-solving/*.txt            the Problem Solving bank
@@ -10,14 +11,18 @@
 // CONTENT_DIR/verbal/critical-reasoning/*.txt        the Critical Reasoning bank
 // CONTENT_DIR/verbal/reading-comprehension/*.txt     one passage and its questions a file
 // and the five tests of a series, none taken. Every source that breaks a rule is reported
-// as FILE:LINE: problem, and nothing is written.
+// as FILE:LINE: problem, and nothing is written. With --calibration nothing is written
+// either: the sources are checked and each bank's levels are set against the medians of
+// their blind ratings, as a table.
 
 #include "banks.h"
 #include "datastore/file_io.h"
 #include "datastore/store_error.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMap>
 
 #include <cstdio>
 
@@ -37,17 +42,54 @@ QStringList sourcesIn(const QString& folder)
     return paths;
 }
 
+// Per bank and level: how many, the mean of their median ratings, and how many have each
+// median, as a Markdown table.
+void printCalibration(const QList<content::Calibration>& rated)
+{
+    QStringList banks;
+    QMap<std::pair<QString, int>, QList<double>> medians;
+    for (const auto& c : rated) {
+        if (!banks.contains(c.bank))
+            banks << c.bank;
+        medians[{c.bank, c.level}] << c.median;
+    }
+    std::printf("| bank | level | count | mean median |");
+    for (int half = 2; half <= 10; ++half)
+        std::printf(" %s |", qPrintable(QString::number(half / 2.0)));
+    std::printf("\n|---|---|---|---|%s\n", qPrintable(QStringLiteral("---|").repeated(9)));
+    for (const QString& bank : banks)
+        for (int level = 1; level <= 5; ++level) {
+            const QList<double> at = medians.value({bank, level});
+            double sum = 0;
+            for (const double m : at)
+                sum += m;
+            std::printf("| %s | %d | %d | %.2f |", qPrintable(bank), level, int(at.size()), at.isEmpty() ? 0.0 : sum / at.size());
+            for (int half = 2; half <= 10; ++half)
+                std::printf(" %d |", int(at.count(half / 2.0)));
+            std::printf("\n");
+        }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: kaven_content CONTENT_DIR OUT_DIR\n");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Compiles the question sources into the delivered store files."));
+    parser.addHelpOption();
+    const QCommandLineOption calibration(QStringLiteral("calibration"),
+                                         QStringLiteral("Check the sources and print their levels against their ratings."));
+    parser.addOption(calibration);
+    parser.addPositionalArgument(QStringLiteral("CONTENT_DIR"), QStringLiteral("The question sources."));
+    parser.addPositionalArgument(QStringLiteral("OUT_DIR"), QStringLiteral("Where the store files go."));
+    parser.process(app);
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != (parser.isSet(calibration) ? 1 : 2)) {
+        std::fprintf(stderr, "usage: kaven_content CONTENT_DIR OUT_DIR | --calibration CONTENT_DIR\n");
         return 2;
     }
-    const QDir content(QString::fromLocal8Bit(argv[1]));
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    const QDir content(arguments[0]);
 
     content::Rules rules;
     store::RecordBuffer<store::PlanRecord> quantPlan;
@@ -96,8 +138,13 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "kaven_content: %d source(s) refused; no store file written\n", errors);
         return 1;
     }
+    if (parser.isSet(calibration)) {
+        printCalibration(rules.calibration());
+        return 0;
+    }
 
     try {
+        const QString out = arguments[1];
         QDir().mkpath(out);
         using store::FileId;
         using store::Form;

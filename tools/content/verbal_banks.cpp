@@ -92,12 +92,12 @@ int wordCount(const QString& text)
 
 void addSentenceCorrection(const QString& path, Rules& rules, store::RecordBuffer<store::VsmastRecord>& bank)
 {
-    static const QStringList order{"id", "level", "note", "sentence", "A", "B", "C", "D", "E",
+    static const QStringList order{"id", "level", "ratings", "note", "sentence", "A", "B", "C", "D", "E",
                                    "answer", "explanation"};
     for (const Entry& entry : readEntries(path, order)) {
         store::VsmastRecord q;
         q.q_id = rules.id(entry);
-        q.q_level = std::int16_t(entry.number(QStringLiteral("level"), 1, 5));
+        q.q_level = rules.level(entry, QStringLiteral("Sentence Correction"));
         q.q_note = entry.text(QStringLiteral("note"));
         q.q_text = entry.text(QStringLiteral("sentence")); // the screens underline the braced part
         const QString underlined = underlinedPart(entry, q.q_text);
@@ -108,7 +108,7 @@ void addSentenceCorrection(const QString& path, Rules& rules, store::RecordBuffe
                        QStringLiteral("must repeat the underlined part exactly: %1").arg(underlined));
         setChoices(q, choices, entry);
         q.used = false;
-        q.expl = rules.explanation(entry);
+        q.expl = rules.explanation(entry, q.q_level);
         q.rand_key = 0;
         appendEntry(bank, q, entry);
     }
@@ -116,12 +116,12 @@ void addSentenceCorrection(const QString& path, Rules& rules, store::RecordBuffe
 
 void addCriticalReasoning(const QString& path, Rules& rules, store::RecordBuffer<store::VrmastRecord>& bank)
 {
-    static const QStringList order{"id", "level", "tall", "argument", "statement1", "statement2",
+    static const QStringList order{"id", "level", "ratings", "tall", "argument", "statement1", "statement2",
                                    "statement3", "A", "B", "C", "D", "E", "answer", "explanation"};
     for (const Entry& entry : readEntries(path, order)) {
         store::VrmastRecord q;
         q.q_id = rules.id(entry);
-        q.q_level = std::int16_t(entry.number(QStringLiteral("level"), 1, 5));
+        q.q_level = rules.level(entry, QStringLiteral("Critical Reasoning"));
         q.tall_q = entry.yesNo(QStringLiteral("tall"));
         q.q_text = entry.text(QStringLiteral("argument"));
         q.stmt_1 = entry.optionalText(QStringLiteral("statement1"));
@@ -153,7 +153,7 @@ void addCriticalReasoning(const QString& path, Rules& rules, store::RecordBuffer
                            .arg(over == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
         }
         setChoices(q, choices, entry);
-        q.expl = rules.explanation(entry);
+        q.expl = rules.explanation(entry, q.q_level);
         q.used = false;
         q.rand_key = 0;
         appendEntry(bank, q, entry);
@@ -163,8 +163,8 @@ void addCriticalReasoning(const QString& path, Rules& rules, store::RecordBuffer
 void addReadingComprehension(const QString& path, Rules& rules, store::RecordBuffer<store::ComdetRecord>& passages,
                              store::RecordBuffer<store::VcmastRecord>& questions)
 {
-    static const QStringList passageOrder{"passage", "level", "topic", "text"};
-    static const QStringList questionOrder{"id", "question", "A", "B", "C", "D", "E", "answer", "explanation"};
+    static const QStringList passageOrder{"passage", "level", "ratings", "topic", "text"};
+    static const QStringList questionOrder{"id", "ratings", "question", "A", "B", "C", "D", "E", "answer", "explanation"};
     static const QStringList topics{"science", "business", "social science", "humanities"};
     const QList<Entry> entries = readEntries(path, {passageOrder, questionOrder});
     if (entries.isEmpty())
@@ -175,7 +175,7 @@ void addReadingComprehension(const QString& path, Rules& rules, store::RecordBuf
 
     store::ComdetRecord passage;
     passage.psg_id = rules.passage(head);
-    passage.psg_level = std::int16_t(head.number(QStringLiteral("level"), 1, 5));
+    passage.psg_level = rules.level(head, QStringLiteral("Reading passages"));
     const Field& topic = head.field(QStringLiteral("topic"));
     if (!topics.contains(topic.value))
         head.fail(topic, QStringLiteral("must be one of ") + topics.join(QStringLiteral(", ")));
@@ -191,6 +191,7 @@ void addReadingComprehension(const QString& path, Rules& rules, store::RecordBuf
             throw ContentError(path, entry.line, QStringLiteral("a reading source holds one passage"));
         store::VcmastRecord q;
         q.q_id = rules.id(entry);
+        rules.level(entry, QStringLiteral("Reading Comprehension"), passage.psg_level);
         q.q_text = entry.text(QStringLiteral("question"));
         refuseBraces(entry);
         const QStringList choices = rules.choices(entry, Rules::maxVerbalChoiceLength);
@@ -198,7 +199,7 @@ void addReadingComprehension(const QString& path, Rules& rules, store::RecordBuf
         q.q_extra = 0;
         q.psg_id = passage.psg_id;
         q.used = false;
-        q.expl = rules.explanation(entry);
+        q.expl = rules.explanation(entry, passage.psg_level);
         appendEntry(questions, q, entry);
     }
     passage.q_count = std::int16_t(entries.size() - 1);
