@@ -41,5 +41,5 @@ mkdir -p "$out"
 # The Quantitative shot shows a question with a figure beside it; the Verbal one a reading
 # passage with its question.
 # The review is of the first test's Quantitative section, with one explanation open.
-export QUANT_ANSWERED=${QUANT_ANSWERED:-16} VERBAL_ANSWERED=${VERBAL_ANSWERED:-6} EXPLAINED=${EXPLAINED:-2}
+export QUANT_ANSWERED=${QUANT_ANSWERED:-21} VERBAL_ANSWERED=${VERBAL_ANSWERED:-6} EXPLAINED=${EXPLAINED:-2}
 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$build" "$data" "$out"
