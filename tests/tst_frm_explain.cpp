@@ -6,6 +6,7 @@
 #include "ui/click_label.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -87,7 +88,11 @@ private slots:
             files[id] = r.data.working(id);
         QPointer<frm_summary> summary = r.summary();
         r.run->program.state().ReviewCorrect = 3; // the summary's click sets it to 0
-        frm_Explain* review = r.open(3);
+        // A screen reader names each line's link by what it opens; Space opens it.
+        for (int k = 1; k <= 4; ++k)
+            QCOMPARE(QAccessible::queryAccessibleInterface(summary->Label3(k))->text(QAccessible::Name), QStringLiteral("Review test %1, %2 section").arg((k + 1) / 2).arg(k % 2 ? "Quantitative" : "Verbal"));
+        QTest::keyClick(summary->Label3(3), Qt::Key_Space);
+        frm_Explain* review = r.run->screen<frm_Explain>(ScreenId::Explain);
         QVERIFY(review && review->isVisible() && (summary.isNull() || !summary->isVisible()));
         // Test 2's Quantitative section: 37 buttons, 12 of them red and struck through.
         QCOMPARE(review->cmdQnoCount(), 38);
@@ -99,6 +104,7 @@ private slots:
             QPushButton* button = review->cmdQno(k);
             const bool wrong = button->palette().color(QPalette::Button) == QColor(255, 0, 0);
             QVERIFY(button->isVisible() && button->text() == QString::number(k) && button->font().strikeOut() == wrong);
+            QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), QStringLiteral("Question %1, %2").arg(k).arg(wrong ? "wrong" : "right"));
             red += wrong;
         }
         QCOMPARE(red, 12);
@@ -163,6 +169,7 @@ private slots:
             QVERIFY(underlinedAt("were  found") && !underlinedAt("The box") && !underlinedAt("(A) were"));
         }
     }
+
 };
 
 QTEST_MAIN(TestFrmExplain)

@@ -6,6 +6,7 @@
 #include "review/frm_explain.h"
 #include "shell/frm_directions.h"
 #include "shell/frm_summary.h"
+#include "ui/access.h"
 #include "verbal/frm_verbal.h"
 
 #include <QDir>
@@ -25,6 +26,8 @@ Program::Program(const QString& folder, session::Seams seams)
     // The lock lives as long as the program runs; a copy that crashed leaves a lock whose
     // process is gone, which QLockFile recognises and takes over.
     lock_.setStaleLockTime(0);
+    // Every screen, and every message box over one, shows where the keyboard acts.
+    ui::installFocusStyle();
     navigator_.setFailureHandler([this](const std::exception& error) { reportFailure(error); });
     registerScreens();
 }

@@ -2,6 +2,7 @@
 
 #include "datastore/passes.h"
 #include "quant/quant_text.h"
+#include "rules/answer_keys.h"
 #include "ui/click_label.h"
 #include "ui/navigator.h"
 #include "ui/text_lines.h"
@@ -9,6 +10,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -258,7 +260,7 @@ void frm_quant::Timer1_Timer()
             timeOver();
             return;
         }
-        lab_timer->setText(countdown_.text());
+        showTime(countdown_.text());
         countdown_.step();
     });
 }
@@ -270,12 +272,18 @@ void frm_quant::timeOver()
     // From here no tick counts, so the section is recorded with its 4500 seconds however
     // long the message stays open.
     ended_ = true;
-    lab_timer->setText(countdown_.overText());
+    showTime(countdown_.overText());
     Timer1->stop();
     ask({QStringLiteral("Time Over, Press Ok to Continue"), QStringLiteral("Time Over"), ui::Buttons::Ok,
          ui::Icon::Information});
     Update_Test();
     handOver();
+}
+
+void frm_quant::showTime(const QString& shown)
+{
+    lab_timer->setText(shown);
+    lab_timer->setAccessibleName(rules::timeLeftName(shown));
 }
 
 void frm_quant::cmdtimer_Click()
@@ -296,6 +304,22 @@ void frm_quant::cmdpause_Click()
          session::programTitle(), ui::Buttons::Ok, ui::Icon::None});
     context_.state.QuantSeconds = msaved_seconds;
     mpaused = false;
+}
+
+void frm_quant::keyPressEvent(QKeyEvent* event)
+{
+    // A key chooses an answer as a click on its option does, and only where such a click
+    // could: not on the directions or Help (the options are hidden), not while a message box
+    // waits, not once the section has ended.
+    const int k = rules::answerForKey(event->key(), event->modifiers());
+    QRadioButton* option = k > 0 ? Option[std::size_t(k - 1)] : nullptr;
+    if (!option || ended_ || boxOpen() || !option->isVisible() || !option->isEnabled()) {
+        Screen::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    option->setFocus(Qt::ShortcutFocusReason);
+    guarded([this, k] { selectOption(k); });
 }
 
 void frm_quant::closeEvent(QCloseEvent* event)

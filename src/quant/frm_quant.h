@@ -48,6 +48,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -72,6 +73,7 @@ private:
     ui::Answer ask(const ui::Message& message) { return Screen::ask(context_.dialogs(), message); }
     void selectOption(int k);
     void clearOptions();
+    void showTime(const QString& shown);
 
     // Display.
     void buildControls();
@@ -81,6 +83,7 @@ private:
     void showQuestionText(int width, int height);
     void setCheckBox();
     void setRtfBox();
+    void nameOptions();
     void clearDrawing();
     void Display_Fig(std::int16_t mfig_id);
     void Hide_fig_labels();

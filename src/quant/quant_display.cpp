@@ -4,7 +4,9 @@
 #include "quant/frm_quant.h"
 
 #include "quant/quant_text.h"
+#include "rules/answer_keys.h"
 #include "ui/click_label.h"
+#include "ui/access.h"
 #include "ui/text_lines.h"
 #include "ui/twips.h"
 #include "ui/twips_layout.h"
@@ -98,7 +100,7 @@ void frm_quant::buildControls()
 
         Option[i] = new QRadioButton(this);
         Option[i]->setObjectName(QStringLiteral("Option%1").arg(k));
-        Option[i]->setAccessibleName(QStringLiteral("Answer %1").arg(QChar(u'A' + k - 1)));
+        Option[i]->setAccessibleName(rules::optionName(k, QString()));
         setTwipsGeometry(Option[i], {questionLeft, 0, 255, 495});
         options_->addButton(Option[i], k);
         connect(Option[i], &QRadioButton::clicked, this, [this, k] { guarded([this, k] { Option_Click(k); }); });
@@ -126,6 +128,7 @@ void frm_quant::buildControls()
     rtf_instruct->setFont(reading);
     setTwipsGeometry(rtf_instruct, {240, 360, 8055, 5415});
     rtf_instruct->installEventFilter(this);
+    rtf_instruct->setAccessibleName(QStringLiteral("Directions"));
 
     CMD_PROCEED = addButton("CMD_PROCEED", QStringLiteral("&Continue"), [this] { CMD_PROCEED_Click(); });
     setTwipsGeometry(CMD_PROCEED, {4050, buttonTop, 1700, buttonHeight});
@@ -151,6 +154,10 @@ void frm_quant::buildControls()
     }
     cmdnext->setEnabled(false);
     cmdConfirm->setEnabled(false);
+
+    setAccessibleDescription(rules::answerKeysHint());
+    ui::setFocusChain({rtf_instruct, Option[0], Option[1], Option[2], Option[3], Option[4], CMD_PROCEED, cmdhelp,
+                       cmdnext, cmdConfirm, cmdpause, cmdtimer, cmdexitsection, cmdexit});
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -194,6 +201,7 @@ void frm_quant::disp_Prob_Solve()
     for (std::size_t k = 0; k < 5; ++k)
         rtfopt[k]->setText(*texts[k]);
     rtf_qdesc->setText(ui::boxText(mq_text));
+    nameOptions();
     // Width and height stay as the question before left them.
     const QRect shown = ui::twipsGeometry(rtf_qdesc);
     showQuestionText(shown.width(), shown.height());
@@ -212,12 +220,20 @@ void frm_quant::Disp_Data_Suff()
     for (std::size_t k = 0; k < 5; ++k)
         rtfopt[k]->setText(dataSufficiencyAnswers()[k]);
     rtf_qdesc->setText(ui::boxText(withoutOuterSpaces(mq_text)));
+    nameOptions();
     // A tall question grows by a step on the height it finds, but never pushes the answers
     // under the buttons.
     const int height = d.tall_q ? std::min(ui::twipsHeight(rtf_qdesc) + tallStep, tallestQuestion) : plainHeight;
     showQuestionText(width, height);
     setRtfBox();
     setCheckBox();
+}
+
+void frm_quant::nameOptions()
+{
+    // A screen reader reads each option by its answer, not by its letter alone.
+    for (std::size_t k = 0; k < 5; ++k)
+        Option[k]->setAccessibleName(rules::optionName(int(k + 1), rtfopt[k]->text()));
 }
 
 void frm_quant::setCheckBox()

@@ -1,5 +1,6 @@
 #include "review/frm_explain.h"
 
+#include "ui/access.h"
 #include "ui/text_lines.h"
 #include "ui/twips.h"
 #include "rules/underline_marker.h"
@@ -82,6 +83,11 @@ void frm_Explain::buildControls()
     // Score Sheet.
     rtf_comp->installEventFilter(this);
     rtf_q_explain->installEventFilter(this);
+    // Tab passes them by: one would hand the focus straight back to Back to Score Sheet.
+    rtf_comp->setFocusPolicy(Qt::ClickFocus);
+    rtf_q_explain->setFocusPolicy(Qt::ClickFocus);
+    rtf_comp->setAccessibleName(QStringLiteral("Passage"));
+    rtf_q_explain->setAccessibleName(QStringLiteral("Question and explanation"));
     Reset_Control();
     rtf_q_explain->hide(); // until a button is clicked
 
@@ -112,6 +118,10 @@ void frm_Explain::activate()
     state.ReviewCorrect = std::int16_t(state.ReviewCorrect + sheet_.correct);
     lblattempted->setText(attemptedCaption(sheet_.attempted()));
     lblright_ans->setText(correctCaption(state.ReviewCorrect));
+    // Tab goes through the answers in order, then to the two ways back.
+    QList<QWidget*> chain(cmdQno_.begin() + 1, cmdQno_.end());
+    chain << cmdback1 << cmdhome;
+    ui::setFocusChain(chain);
 }
 
 void frm_Explain::loadButton(int k, const SheetButton& button)
@@ -121,6 +131,8 @@ void frm_Explain::loadButton(int k, const SheetButton& button)
     element->setObjectName(templ->objectName());
     element->setProperty("index", k);
     element->setToolTip(button.toolTip);
+    // Read as "Question 7, wrong"; the tooltip's type becomes its description.
+    element->setAccessibleName(sheetButtonName(k, button.wrong));
     QFont font = templ->font();
     if (button.wrong) {
         font.setStrikeOut(true);
@@ -132,7 +144,9 @@ void frm_Explain::loadButton(int k, const SheetButton& button)
         element->setStyleSheet(QStringLiteral(
             "QPushButton { background-color: rgb(255, 0, 0); border: 1px solid palette(dark);"
             " border-radius: 2px; }"
-            "QPushButton:pressed { background-color: rgb(192, 0, 0); }"));
+            "QPushButton:pressed { background-color: rgb(192, 0, 0); }"
+            // A style sheet of its own paints no focus frame: the border shows the focus.
+            "QPushButton:focus { border: 2px solid palette(highlight); }"));
     }
     element->setFont(font);
     element->setGeometry(pxRect(button.left, button.top, buttonSize, buttonSize));

@@ -57,6 +57,11 @@ QString typeToolTip(const QString& typeCode)
     return {};
 }
 
+QString sheetButtonName(int k, bool wrong)
+{
+    return QStringLiteral("Question %1, %2").arg(k).arg(wrong ? QStringLiteral("wrong") : QStringLiteral("right"));
+}
+
 QString attemptedCaption(int attempted)
 {
     return QStringLiteral("Questions Attempted : ") + QString::number(attempted);

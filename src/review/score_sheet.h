@@ -38,6 +38,9 @@ ScoreSheet buildScoreSheet(const store::RecordBuffer<store::UserprofRecord>& pro
 // The tooltip of a button by the question's type code.
 QString typeToolTip(const QString& typeCode);
 
+// What a screen reader announces for button k: "Question 7, wrong".
+QString sheetButtonName(int k, bool wrong);
+
 QString attemptedCaption(int attempted);
 QString correctCaption(std::int16_t correct);
 

@@ -4,6 +4,7 @@
 #include "datastore/passes.h"
 #include "shell/summary_report.h"
 #include "shell/test_series.h"
+#include "ui/access.h"
 #include "ui/click_label.h"
 #include "ui/text_lines.h"
 #include "ui/twips.h"
@@ -139,6 +140,7 @@ void frm_summary::buildControls()
     QPalette link = templ->palette();
     link.setColor(QPalette::WindowText, QColor(0, 0, 192));
     templ->setPalette(link);
+    templ->setKeyboardActivation(true);
     templ->setGeometry(textLeftPx + int(explanation), px(templateTopTwips_),
                        px(screenWidth) - textLeftPx - int(explanation), px(lineHeightTwips));
     templ->hide();
@@ -212,6 +214,11 @@ void frm_summary::load()
     } else {
         Command1->setText(QStringLiteral("Take Test ") + QString::number(next));
     }
+    // Tab reads down the screen: the summary, each line's Click Here, then the buttons.
+    QList<QWidget*> chain{rtf_summary};
+    chain.append(QList<QWidget*>(Label3_.begin() + 1, Label3_.end()));
+    chain << Command1 << Command3;
+    ui::setFocusChain(chain);
 }
 
 void frm_summary::loadLabel3(int k, int topTwips)
@@ -223,6 +230,8 @@ void frm_summary::loadLabel3(int k, int topTwips)
     label->setFont(templ->font());
     label->setCursor(templ->cursor());
     label->setPalette(templ->palette());
+    label->setKeyboardActivation(true);
+    label->setAccessibleName(reviewLinkName(k));
     label->setGeometry(templ->x(), px(topTwips), templ->width(), templ->height());
     label->show();
     connect(label, &ui::ClickLabel::clicked, this, [this, k] { guarded([this, k] { Label3_Click(k); }); });
@@ -288,11 +297,11 @@ void frm_summary::Label3_Click(int k)
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     label->setPalette(red);
     context_.state.ReviewCorrect = 0;
-    if (k < 1 || k > 10)
+    const ReviewTarget target = reviewTarget(k);
+    if (target.test == 0)
         return;
-    // Lines pair up by position: line 2t - 1 is test t's Quantitative section, 2t its Verbal.
-    context_.state.CurrentTest = std::int16_t((k + 1) / 2);
-    context_.state.SectionCode = k % 2 == 1 ? QStringLiteral("Quantitative") : QStringLiteral("Verbal");
+    context_.state.CurrentTest = target.test;
+    context_.state.SectionCode = target.section;
     context_.screens.close(ui::ScreenId::Summary);
     context_.screens.open(ui::ScreenId::Explain);
 }

@@ -27,4 +27,20 @@ std::int16_t CheckTestNo(const QString& folder, session::ModuleState& state)
     return next;
 }
 
+ReviewTarget reviewTarget(int line)
+{
+    if (line < 1 || line > 10)
+        return {};
+    return {std::int16_t((line + 1) / 2),
+            line % 2 == 1 ? QStringLiteral("Quantitative") : QStringLiteral("Verbal")};
+}
+
+QString reviewLinkName(int line)
+{
+    const ReviewTarget target = reviewTarget(line);
+    if (target.test == 0)
+        return QStringLiteral("Click Here");
+    return QStringLiteral("Review test %1, %2 section").arg(target.test).arg(target.section);
+}
+
 } // namespace kaven::shell

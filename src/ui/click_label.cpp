@@ -1,6 +1,9 @@
 #include "ui/click_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace kaven::ui {
 
@@ -30,6 +33,36 @@ void ClickLabel::mouseMoveEvent(QMouseEvent* event)
 {
     emit mouseMoved();
     QLabel::mouseMoveEvent(event);
+}
+
+void ClickLabel::setKeyboardActivation(bool on)
+{
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    const bool activates = focusPolicy() != Qt::NoFocus
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+    if (!activates) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit clicked();
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 } // namespace kaven::ui

@@ -10,6 +10,9 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
 
+    // A link that Tab reaches and Space or Enter clicks, with the focus frame around it.
+    void setKeyboardActivation(bool on);
+
 signals:
     void clicked();
     void mouseMoved();
@@ -18,6 +21,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;

@@ -42,6 +42,8 @@ protected:
     // asked for while one is open (a tick that ends the section inside a question, say)
     // waits until the last of them has closed.
     Answer ask(Dialogs& dialogs, const Message& message);
+    // A message box of this screen is open: nothing but the box may act.
+    bool boxOpen() const { return openBoxes_ > 0; }
     // Runs the hand-over now, or as soon as no box of this screen is open.
     void handOverWhenBoxesClosed(std::function<void()> handOver);
 

@@ -1,6 +1,7 @@
 #include "verbal/frm_verbal.h"
 
 #include "datastore/passes.h"
+#include "rules/answer_keys.h"
 #include "ui/click_label.h"
 #include "ui/navigator.h"
 #include "ui/text_lines.h"
@@ -9,6 +10,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -217,7 +219,7 @@ void frm_verbal::Timer1_Timer()
         ++mticks;
         if (mpaused)
             return;
-        lab_timer->setText(countdown_.text());
+        showTime(countdown_.text());
         if (state.VerbalSeconds == sectionSeconds) {
             timeOver();
             return;
@@ -229,7 +231,7 @@ void frm_verbal::Timer1_Timer()
 void frm_verbal::timeOver()
 {
     mpaused = true;
-    lab_timer->setText(countdown_.overText());
+    showTime(countdown_.overText());
     // From here no tick counts, so the section is recorded with its 4500 seconds however
     // long the message stays open.
     ended_ = true;
@@ -240,6 +242,12 @@ void frm_verbal::timeOver()
     // depend on the candidate leaving through the summary's Exit.
     store::Save_Working_Copies(context_.folder, context_.busy());
     handBack();
+}
+
+void frm_verbal::showTime(const QString& shown)
+{
+    lab_timer->setText(shown);
+    lab_timer->setAccessibleName(rules::timeLeftName(shown));
 }
 
 void frm_verbal::cmdtimer_Click()
@@ -262,6 +270,22 @@ void frm_verbal::cmdpause_Click()
          session::programTitle(), ui::Buttons::Ok, ui::Icon::None});
     context_.state.VerbalSeconds = msaved_seconds;
     cmdpause_Click();
+}
+
+void frm_verbal::keyPressEvent(QKeyEvent* event)
+{
+    // A key chooses an answer as a click on its text does, and only where such a click
+    // could: not on the directions or Help (the answers are hidden), not while a message box
+    // waits, not once the section has ended.
+    const int k = rules::answerForKey(event->key(), event->modifiers());
+    QRadioButton* option = k > 0 ? Option[std::size_t(k - 1)] : nullptr;
+    if (!option || ended_ || boxOpen() || !option->isVisible() || !option->isEnabled()) {
+        Screen::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    option->setFocus(Qt::ShortcutFocusReason);
+    guarded([this, k] { txtoption_Click(k); });
 }
 
 void frm_verbal::closeEvent(QCloseEvent* event)

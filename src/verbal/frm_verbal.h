@@ -45,6 +45,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Controller.
@@ -66,6 +67,7 @@ private:
     void handBack();
     ui::Answer ask(const ui::Message& message) { return Screen::ask(context_.dialogs(), message); }
     void clearOptions();
+    void showTime(const QString& shown);
 
     // Display.
     void buildControls();

@@ -4,10 +4,12 @@
 
 #include "verbal/frm_verbal.h"
 
+#include "ui/access.h"
 #include "ui/click_label.h"
 #include "ui/text_lines.h"
 #include "ui/twips.h"
 #include "ui/twips_layout.h"
+#include "rules/answer_keys.h"
 #include "rules/underline_marker.h"
 #include "verbal/verbal_text.h"
 
@@ -70,12 +72,17 @@ void frm_verbal::buildControls()
     rtf_instruct->setReadOnly(true);
     rtf_instruct->setFont(reading);
     setTwipsGeometry(rtf_instruct, {100, areaTop, 9500, areaHeight});
+    rtf_instruct->setAccessibleName(QStringLiteral("Directions"));
 
     rtf_comp = new QTextEdit(this);
     rtf_comp->setObjectName(QStringLiteral("rtf_comp"));
     rtf_comp->setReadOnly(true);
     rtf_comp->setFont(reading);
     setTwipsGeometry(rtf_comp, {100, areaTop, 4200, areaHeight});
+    rtf_comp->setAccessibleName(QStringLiteral("Passage"));
+    // The passage hands any focus it gets to Exit, so Tab must not lead into it: Tab from
+    // Exit would come straight back to Exit.
+    rtf_comp->setFocusPolicy(Qt::ClickFocus);
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -113,7 +120,7 @@ void frm_verbal::buildControls()
         QRadioButton*& option = Option[std::size_t(k - 1)];
         option = new QRadioButton(Picture1);
         option->setObjectName(QStringLiteral("Option%1").arg(k));
-        option->setAccessibleName(QStringLiteral("Answer %1").arg(QChar(u'A' + k - 1)));
+        option->setAccessibleName(rules::optionName(k, QString()));
         setTwipsGeometry(option, {200, 0, answerHeight, answerHeight});
         options_->addButton(option, k);
         connect(option, &QRadioButton::clicked, this, [this, k] { guarded([this, k] { Option_Click(k); }); });
@@ -144,6 +151,10 @@ void frm_verbal::buildControls()
                              static_cast<QWidget*>(RTFQ_DESC2), static_cast<QWidget*>(VScroll1)})
         watched->installEventFilter(this);
 
+    setAccessibleDescription(rules::answerKeysHint());
+    ui::setFocusChain({rtf_instruct, Option[0], Option[1], Option[2], Option[3], Option[4], VScroll1, CMD_PROCEED,
+                       cmdhelp, cmdnext, cmdConfirm, cmdpause, cmdtimer, cmdendsection, cmdexit});
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -173,8 +184,10 @@ void frm_verbal::display_main_rec()
 
 void frm_verbal::setAnswers(const std::array<QString, 5>& texts, int gap)
 {
+    // A screen reader reads each option by its answer, not by its letter alone.
     for (std::size_t k = 0; k < 5; ++k) {
         txtoption[k]->setText(texts[k]);
+        Option[k]->setAccessibleName(rules::optionName(int(k + 1), texts[k]));
         ui::fitHeight(txtoption[k]);
         if (k > 0)
             ui::setTwipsTop(txtoption[k], twipsBottom(txtoption[k - 1]) + gap);
