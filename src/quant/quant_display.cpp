@@ -103,6 +103,7 @@ void frm_quant::buildControls()
         Option[i]->setAccessibleName(rules::optionName(k, QString()));
         setTwipsGeometry(Option[i], {questionLeft, 0, 255, 495});
         options_->addButton(Option[i], k);
+        rtfopt[i]->showFocusOf(Option[i]);
         connect(Option[i], &QRadioButton::clicked, this, [this, k] { guarded([this, k] { Option_Click(k); }); });
 
         // A caption-less click area in the gap between the option and its answer.

@@ -1,7 +1,7 @@
 #include "ui/access.h"
 
-#include <QAbstractButton>
 #include <QApplication>
+#include <QFrame>
 #include <QPainter>
 #include <QStyleOption>
 
@@ -34,16 +34,24 @@ void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
     painter->restore();
 }
 
-QRect FocusStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
+void FocusStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const
 {
-    // An option without a caption has its answer in a label beside it: the frame goes round
-    // the whole button instead of inside its small circle.
-    if (element == SE_RadioButtonFocusRect) {
-        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
-        if (button && button->text.isEmpty())
-            return option->rect;
-    }
-    return QProxyStyle::subElementRect(element, option, widget);
+    QProxyStyle::drawControl(element, option, painter, widget);
+    // The platform style draws no frame of its own round a focused button or text box, and
+    // round an option only a faint one.
+    if (!(option->state & State_HasFocus))
+        return;
+    QStyleOptionFocusRect frame;
+    frame.QStyleOption::operator=(*option);
+    if (element == CE_PushButton)
+        frame.rect = subElementRect(SE_PushButtonFocusRect, option, widget);
+    else if (element == CE_RadioButton)
+        frame.rect = subElementRect(SE_RadioButtonIndicator, option, widget);
+    else if (const auto* box = qstyleoption_cast<const QStyleOptionFrame*>(option);
+             element != CE_ShapedFrame || !box || box->frameShape == QFrame::NoFrame)
+        return; // a text box without a frame is one the program keeps out of sight
+    drawPrimitive(PE_FrameFocusRect, &frame, painter, widget);
 }
 
 void installFocusStyle()

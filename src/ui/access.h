@@ -8,9 +8,8 @@ class QWidget;
 namespace kaven::ui {
 
 // The program's look with a focus frame that can be seen: the platform style marks focus
-// faintly, only after a Tab, and on an option button without a caption not at all, so a
-// candidate working by keyboard loses track of where the keys act. Every other part of the
-// look is the platform style's.
+// faintly, and only after a Tab, so a candidate working by keyboard loses track of where the
+// keys act. Every other part of the look is the platform style's.
 class FocusStyle final : public QProxyStyle {
     Q_OBJECT
 public:
@@ -18,8 +17,8 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
-    QRect subElementRect(SubElement element, const QStyleOption* option,
-                         const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
 };
 
 // Makes FocusStyle the application's style, once.

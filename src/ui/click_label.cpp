@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -53,8 +54,28 @@ void ClickLabel::keyPressEvent(QKeyEvent* event)
     emit clicked();
 }
 
+void ClickLabel::showFocusOf(QWidget* partner)
+{
+    partner_ = partner;
+    partner->installEventFilter(this);
+}
+
+bool ClickLabel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == partner_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
+    return QLabel::eventFilter(watched, event);
+}
+
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
+    if (partner_ && partner_->hasFocus()) {
+        // A wash of the focus colour under the text: a frame would crowd the first letter.
+        QPainter wash(this);
+        QColor colour = palette().color(QPalette::Active, QPalette::Highlight);
+        colour.setAlpha(72);
+        wash.fillRect(rect(), colour);
+    }
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;

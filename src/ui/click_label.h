@@ -12,6 +12,9 @@ public:
 
     // A link that Tab reaches and Space or Enter clicks, with the focus frame around it.
     void setKeyboardActivation(bool on);
+    // Shows the focus of `partner` as its own: an answer text lights up while its option,
+    // a small circle beside it, has the focus.
+    void showFocusOf(QWidget* partner);
 
 signals:
     void clicked();
@@ -23,9 +26,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool pressed_ = false;
+    QWidget* partner_ = nullptr;
 };
 
 } // namespace kaven::ui

@@ -123,6 +123,7 @@ void frm_verbal::buildControls()
         option->setAccessibleName(rules::optionName(k, QString()));
         setTwipsGeometry(option, {200, 0, answerHeight, answerHeight});
         options_->addButton(option, k);
+        text->showFocusOf(option);
         connect(option, &QRadioButton::clicked, this, [this, k] { guarded([this, k] { Option_Click(k); }); });
     }
 
