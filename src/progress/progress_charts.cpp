@@ -161,6 +161,8 @@ QChart* levelChart(const SectionRun* run)
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{path, right, wrong})
         chart->addSeries(series);
     chart->legend()->markers(path).first()->setVisible(false);
+    // Right and wrong answers differ by shape too, in the legend as on the plot.
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
 
     const int questions = run ? std::max(run->questions(), int(run->answers.size())) : 41;
     QValueAxis* x = valueAxis(QStringLiteral("Question"), 0.5, questions + 0.5);

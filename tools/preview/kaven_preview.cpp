@@ -1,14 +1,15 @@
 // Opens one screen of the program on a data folder, for a look at it (screenshots, layout
 // work): kaven_preview DATA_DIR summary | quant [ANSWERED] | verbal [ANSWERED]
-//                                  | review [LINE [QUESTION]] | progress [TEST [SECTION]]
+//                                  | review [LINE [QUESTION]] | progress [TEST [SECTION]] | pdf FILE
 // The program starts as it always does. For a section, its screen is then opened directly
 // and the first ANSWERED questions are answered with their keys; for the review, the
 // summary's "Click Here" of line LINE (default 1) is clicked, then the button of QUESTION
 // when one is given; for the progress report, the summary's Progress is clicked, then test
-// TEST and section SECTION (quant or verbal) chosen. Not installed with the program.
+// TEST and section SECTION (quant or verbal) chosen; pdf writes that report's PDF to FILE and ends. Not installed with the program.
 
 #include "app/program.h"
 #include "progress/frm_progress.h"
+#include "progress/progress_pdf.h"
 #include "quant/frm_quant.h"
 #include "review/frm_explain.h"
 #include "shell/frm_summary.h"
@@ -67,8 +68,8 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList args = QApplication::arguments();
     const QString section = args.size() > 2 ? args[2] : QString();
-    if (!QStringList{"summary", "quant", "verbal", "review", "progress"}.contains(section)) {
-        std::fprintf(stderr, "usage: kaven_preview DATA_DIR summary | quant [ANSWERED] | verbal [ANSWERED] | review [LINE [QUESTION]] | progress [TEST [quant|verbal]]\n");
+    if (!QStringList{"summary", "quant", "verbal", "review", "progress", "pdf"}.contains(section)) {
+        std::fprintf(stderr, "usage: kaven_preview DATA_DIR summary | quant [ANSWERED] | verbal [ANSWERED] | review [LINE [QUESTION]] | progress [TEST [quant|verbal]] | pdf FILE\n");
         return 2;
     }
     ui::MessageBoxDialogs dialogs;
@@ -82,6 +83,12 @@ int main(int argc, char** argv)
     const int number = args.size() > 3 ? args[3].toInt() : 0;
     if (section == QLatin1String("summary"))
         return QApplication::exec();
+    if (section == QLatin1String("pdf")) {
+        const QString failure = progress::writeProgressPdf(progress::loadProgressReport(args[1]), args.value(3));
+        if (!failure.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(failure));
+        return failure.isEmpty() ? 0 : 1;
+    }
     if (section == QLatin1String("progress")) {
         press(program.screens().loaded(ui::ScreenId::Summary), QStringLiteral("cmdProgress"));
         auto* report = program.screens().loadedAs<progress::frm_progress>(ui::ScreenId::Progress);
