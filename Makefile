@@ -25,6 +25,7 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_verbal_confirm 5 $(BUILD_DIR)/delivered
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_quant_confirm
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_quant_confirm 5 $(BUILD_DIR)/delivered
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/bench_progress
 	$(BUILD_DIR)/bench/bench_series
 
 # The README's tour: every picture in docs/screenshots made afresh.

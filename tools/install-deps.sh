@@ -3,7 +3,9 @@
 # line, and nothing when all are present.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev fonts-dejavu-core "$@")
+# Qt Charts draws the progress report; its CMake package needs Qt OpenGL's, which Debian
+# ships apart from both (libqt6opengl6-dev), so the two are named together.
+packages=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-dejavu-core "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 
 #include "datastore/passes.h"
 #include "datastore/store_error.h"
+#include "progress/frm_progress.h"
 #include "quant/frm_quant.h"
 #include "review/frm_explain.h"
 #include "shell/frm_directions.h"
@@ -50,6 +51,9 @@ void Program::registerScreens()
     });
     navigator_.setFactory(ui::ScreenId::Explain, [this] {
         return std::make_unique<review::frm_Explain>(context_);
+    });
+    navigator_.setFactory(ui::ScreenId::Progress, [this] {
+        return std::make_unique<progress::frm_progress>(context_);
     });
 }
 

@@ -14,4 +14,11 @@ std::int32_t sectionMarks(double mC_score, std::int16_t mq_no, int questions)
     return std::int32_t(std::nearbyint(s));
 }
 
+int Actual_Score(const std::int16_t& total)
+{
+    if (total < 2)
+        return 200;
+    return 270 + 5 * total;
+}
+
 } // namespace kaven::rules

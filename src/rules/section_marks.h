@@ -10,4 +10,8 @@ namespace kaven::rules {
 // the even neighbour.
 std::int32_t sectionMarks(double mC_score, std::int16_t mq_no, int questions);
 
+// The converted score of a test from the sum of its two sections' marks: 200 below 2,
+// otherwise 270 plus five points a mark. The summary and the progress report both show it.
+int Actual_Score(const std::int16_t& total);
+
 } // namespace kaven::rules

@@ -177,6 +177,11 @@ void frm_summary::buildControls()
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setGeometry(pxRect(6000, 6540, 2700, 540));
     connect(Command3, &QPushButton::clicked, this, [this] { guarded([this] { Command3_Click(); }); });
+
+    // Beside Exit, in the row's free right end, so that nothing else moves.
+    cmdProgress = addButton("cmdProgress", QStringLiteral("&Progress"), [this] { cmdProgress_Click(); });
+    cmdProgress->setGeometry(pxRect(9000, 6540, 2100, 540));
+    cmdProgress->setToolTip(QStringLiteral("Your scores, answers by question type, difficulty and pacing"));
 }
 
 void frm_summary::load()
@@ -192,6 +197,7 @@ void frm_summary::load()
     }
     Label1->setText(QStringLiteral("Test Summary "));
     store::loadWorkingCopy<store::FileId::tesdet>(context_.folder, tesdet_);
+    cmdProgress->setEnabled(!tesdet_.isEmpty());
     if (tesdet_.isEmpty()) {
         rtf_summary->hide();
         Label1->hide();
@@ -288,6 +294,13 @@ void frm_summary::Command1_Click()
 void frm_summary::Command3_Click()
 {
     exitSeries(context_, this);
+}
+
+void frm_summary::cmdProgress_Click()
+{
+    // Like the review: the summary closes, and loads afresh when the report hands back.
+    context_.screens.close(ui::ScreenId::Summary);
+    context_.screens.open(ui::ScreenId::Progress);
 }
 
 void frm_summary::Label3_Click(int k)

@@ -40,6 +40,7 @@ protected:
 private:
     void Command1_Click();
     void Command3_Click();
+    void cmdProgress_Click();
     void Label3_Click(int k);
     void Label3_MouseMove(int k);
 
@@ -61,6 +62,7 @@ private:
     QLabel* LABEL5 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command3 = nullptr;
+    QPushButton* cmdProgress = nullptr;
 };
 
 // Exit from the series: asks, and on Yes saves every working copy into the store, blanks

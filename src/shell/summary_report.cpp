@@ -22,13 +22,6 @@ QString dateText(const store::StoreDate& when, const QLocale& locale)
 
 } // namespace
 
-int Actual_Score(const std::int16_t& total)
-{
-    if (total < 2)
-        return 200;
-    return 270 + 5 * total;
-}
-
 QString timeTaken(std::int32_t seconds)
 {
     int minutes = seconds / 60;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datastore/records.h"
+#include "rules/section_marks.h"
 
 #include <QList>
 #include <QLocale>
@@ -11,9 +12,7 @@
 
 namespace kaven::shell {
 
-// The converted score of a test from the sum of its two sections' marks: 200 below 2,
-// otherwise 270 plus five points a mark.
-int Actual_Score(const std::int16_t& total);
+using rules::Actual_Score;
 
 // Seconds as hh:mm:ss; a section never lasts two hours.
 QString timeTaken(std::int32_t seconds);

@@ -47,7 +47,7 @@ public:
     void fail(const std::exception& error);
 
 private:
-    static constexpr std::size_t screenCount = 5;
+    static constexpr std::size_t screenCount = 6;
     static std::size_t slot(ScreenId id) { return std::size_t(id); }
 
     std::array<Factory, screenCount> factories_;

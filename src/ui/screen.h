@@ -12,8 +12,8 @@ namespace kaven::ui {
 
 class Navigator;
 
-// The five screens of the program, by the part they play in the hand-overs.
-enum class ScreenId { Summary, Directions, Quant, Verbal, Explain };
+// The screens of the program, by the part they play in the hand-overs.
+enum class ScreenId { Summary, Directions, Quant, Verbal, Explain, Progress };
 
 // A top-level screen. The navigator constructs it, runs load() once, shows it and then runs
 // activate() once. Activation belongs to the hand-over, not to Qt's window activation, which

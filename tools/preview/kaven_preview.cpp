@@ -1,12 +1,15 @@
 // Opens one screen of the program on a data folder, for a look at it (screenshots, layout
 // work): kaven_preview DATA_DIR summary | quant [ANSWERED] | verbal [ANSWERED]
-//                                  | review [LINE [QUESTION]]
+//                                  | review [LINE [QUESTION]] | progress [TEST [SECTION]] | pdf FILE
 // The program starts as it always does. For a section, its screen is then opened directly
 // and the first ANSWERED questions are answered with their keys; for the review, the
 // summary's "Click Here" of line LINE (default 1) is clicked, then the button of QUESTION
-// when one is given. Not installed with the program.
+// when one is given; for the progress report, the summary's Progress is clicked, then test
+// TEST and section SECTION (quant or verbal) chosen; pdf writes that report's PDF to FILE and ends. Not installed with the program.
 
 #include "app/program.h"
+#include "progress/frm_progress.h"
+#include "progress/progress_pdf.h"
 #include "quant/frm_quant.h"
 #include "review/frm_explain.h"
 #include "shell/frm_summary.h"
@@ -16,6 +19,7 @@
 #include "verbal/frm_verbal.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 
 #include <cstdio>
@@ -64,8 +68,8 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList args = QApplication::arguments();
     const QString section = args.size() > 2 ? args[2] : QString();
-    if (!QStringList{"summary", "quant", "verbal", "review"}.contains(section)) {
-        std::fprintf(stderr, "usage: kaven_preview DATA_DIR summary | quant [ANSWERED] | verbal [ANSWERED] | review [LINE [QUESTION]]\n");
+    if (!QStringList{"summary", "quant", "verbal", "review", "progress", "pdf"}.contains(section)) {
+        std::fprintf(stderr, "usage: kaven_preview DATA_DIR summary | quant [ANSWERED] | verbal [ANSWERED] | review [LINE [QUESTION]] | progress [TEST [quant|verbal]] | pdf FILE\n");
         return 2;
     }
     ui::MessageBoxDialogs dialogs;
@@ -79,6 +83,29 @@ int main(int argc, char** argv)
     const int number = args.size() > 3 ? args[3].toInt() : 0;
     if (section == QLatin1String("summary"))
         return QApplication::exec();
+    if (section == QLatin1String("pdf")) {
+        const QString failure = progress::writeProgressPdf(progress::loadProgressReport(args[1]), args.value(3));
+        if (!failure.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(failure));
+        return failure.isEmpty() ? 0 : 1;
+    }
+    if (section == QLatin1String("progress")) {
+        press(program.screens().loaded(ui::ScreenId::Summary), QStringLiteral("cmdProgress"));
+        auto* report = program.screens().loadedAs<progress::frm_progress>(ui::ScreenId::Progress);
+        if (!report) {
+            std::fprintf(stderr, "the summary did not open the progress report\n");
+            return 1;
+        }
+        auto* tests = report->findChild<QComboBox*>(QStringLiteral("cboTest"));
+        if (number > 0)
+            tests->setCurrentIndex(tests->findData(number));
+        auto* sections = report->findChild<QComboBox*>(QStringLiteral("cboSection"));
+        if (args.size() > 4)
+            sections->setCurrentIndex(sections->findData(int(args[4] == QLatin1String("quant")
+                                                                 ? progress::Section::Quantitative
+                                                                 : progress::Section::Verbal)));
+        return QApplication::exec();
+    }
     if (section == QLatin1String("review")) {
         auto* summary = program.screens().loadedAs<shell::frm_summary>(ui::ScreenId::Summary);
         ui::ClickLabel* line = summary->Label3(std::max(number, 1));
