@@ -7,6 +7,7 @@
 #include "review/frm_explain.h"
 #include "shell/frm_directions.h"
 #include "shell/frm_summary.h"
+#include "startup/data_folder.h"
 #include "ui/access.h"
 #include "verbal/frm_verbal.h"
 
@@ -22,7 +23,7 @@ ui::Message alreadyOpenMessage()
 
 Program::Program(const QString& folder, session::Seams seams)
     : context_{folder, state_, seams, navigator_},
-      lock_(QDir(folder).filePath(QStringLiteral("kaven.lock")))
+      lock_(startup::lockPath(folder))
 {
     // The lock lives as long as the program runs; a copy that crashed leaves a lock whose
     // process is gone, which QLockFile recognises and takes over.

@@ -36,6 +36,11 @@ void copyAll(const QString& folder, Form from, Form to, BusyPointer& busy)
 
 } // namespace
 
+void check_store_files(const QString& folder)
+{
+    readAllInWriterForm(folder, Form::Store);
+}
+
 void decript_codetext(const QString& folder, BusyPointer& busy)
 {
     copyAll(folder, Form::Store, Form::Working, busy);

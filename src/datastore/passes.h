@@ -14,6 +14,10 @@
 
 namespace kaven::store {
 
+// Reads and checks every store file and changes nothing: StoreError names the first
+// broken one.
+void check_store_files(const QString& folder);
+
 // Start-up: rebuilds every working copy from its store file.
 void decript_codetext(const QString& folder, BusyPointer& busy);
 
