@@ -10,7 +10,6 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -308,18 +307,8 @@ void frm_quant::cmdpause_Click()
 
 void frm_quant::keyPressEvent(QKeyEvent* event)
 {
-    // A key chooses an answer as a click on its option does, and only where such a click
-    // could: not on the directions or Help (the options are hidden), not while a message box
-    // waits, not once the section has ended.
-    const int k = rules::answerForKey(event->key(), event->modifiers());
-    QRadioButton* option = k > 0 ? Option[std::size_t(k - 1)] : nullptr;
-    if (!option || ended_ || boxOpen() || !option->isVisible() || !option->isEnabled()) {
-        Screen::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    option->setFocus(Qt::ShortcutFocusReason);
-    guarded([this, k] { selectOption(k); });
+    // A key chooses an answer as a click on its option does.
+    chooseByKey(event, Option, ended_, [this](int k) { selectOption(k); });
 }
 
 void frm_quant::closeEvent(QCloseEvent* event)

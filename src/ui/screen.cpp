@@ -1,8 +1,11 @@
 #include "ui/screen.h"
 
+#include "rules/answer_keys.h"
 #include "ui/navigator.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <utility>
 
@@ -39,6 +42,20 @@ void Screen::handOverWhenBoxesClosed(std::function<void()> handOver)
         pendingHandOver_ = std::move(handOver);
     else
         handOver();
+}
+
+void Screen::chooseByKey(QKeyEvent* event, const std::array<QRadioButton*, 5>& options, bool ended,
+                         const std::function<void(int)>& choose)
+{
+    const int k = rules::answerForKey(event->key(), event->modifiers());
+    QRadioButton* option = k > 0 ? options[std::size_t(k - 1)] : nullptr;
+    if (!option || ended || boxOpen() || !option->isVisible() || !option->isEnabled()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    option->setFocus(Qt::ShortcutFocusReason);
+    guarded([&choose, k] { choose(k); });
 }
 
 } // namespace kaven::ui

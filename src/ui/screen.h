@@ -4,8 +4,11 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QPushButton;
+class QRadioButton;
 
+#include <array>
 #include <functional>
 
 namespace kaven::ui {
@@ -44,6 +47,12 @@ protected:
     Answer ask(Dialogs& dialogs, const Message& message);
     // A message box of this screen is open: nothing but the box may act.
     bool boxOpen() const { return openBoxes_ > 0; }
+    // A key that chooses an answer (A to E, 1 to 5) does what a click on that answer does,
+    // and only where such a click could: not while the options are hidden or disabled
+    // (directions, Help), not while a box waits, not once the section has ended. `choose`
+    // runs the click's handler, guarded; any other key goes on to the widget as usual.
+    void chooseByKey(QKeyEvent* event, const std::array<QRadioButton*, 5>& options, bool ended,
+                     const std::function<void(int)>& choose);
     // Runs the hand-over now, or as soon as no box of this screen is open.
     void handOverWhenBoxesClosed(std::function<void()> handOver);
 

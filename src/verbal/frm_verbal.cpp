@@ -10,7 +10,6 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -274,18 +273,8 @@ void frm_verbal::cmdpause_Click()
 
 void frm_verbal::keyPressEvent(QKeyEvent* event)
 {
-    // A key chooses an answer as a click on its text does, and only where such a click
-    // could: not on the directions or Help (the answers are hidden), not while a message box
-    // waits, not once the section has ended.
-    const int k = rules::answerForKey(event->key(), event->modifiers());
-    QRadioButton* option = k > 0 ? Option[std::size_t(k - 1)] : nullptr;
-    if (!option || ended_ || boxOpen() || !option->isVisible() || !option->isEnabled()) {
-        Screen::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    option->setFocus(Qt::ShortcutFocusReason);
-    guarded([this, k] { txtoption_Click(k); });
+    // A key chooses an answer as a click on its text does.
+    chooseByKey(event, Option, ended_, [this](int k) { txtoption_Click(k); });
 }
 
 void frm_verbal::closeEvent(QCloseEvent* event)
