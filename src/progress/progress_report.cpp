@@ -1,6 +1,7 @@
 #include "progress/progress_report.h"
 
 #include "datastore/file_io.h"
+#include "rules/countdown.h"
 #include "rules/section_marks.h"
 
 #include <QTime>
@@ -14,7 +15,6 @@ namespace kaven::progress {
 
 namespace {
 
-constexpr int sectionSeconds = 4500;
 constexpr int firstTest = 1;
 constexpr int lastTest = 5;
 
@@ -130,7 +130,7 @@ int sectionQuestions(Section section)
 
 double evenPace(Section section)
 {
-    return double(sectionSeconds) / sectionQuestions(section);
+    return double(rules::sectionSeconds) / sectionQuestions(section);
 }
 
 int TypeTally::percentRight() const

@@ -20,7 +20,6 @@ namespace kaven::quant {
 
 namespace {
 
-constexpr std::int16_t sectionSeconds = 4500;
 
 } // namespace
 
@@ -255,7 +254,7 @@ void frm_quant::Timer1_Timer()
         if (mpaused)
             return;
         ++mticks;
-        if (state.QuantSeconds == sectionSeconds) {
+        if (state.QuantSeconds == rules::sectionSeconds) {
             timeOver();
             return;
         }

@@ -6,6 +6,9 @@
 
 namespace kaven::rules {
 
+// A section's time: 75 minutes.
+constexpr std::int16_t sectionSeconds = 4500;
+
 // The countdown a section shows: 75 minutes, 01:14:59 on the first tick.
 struct Countdown {
     std::int16_t mhh = 1;

@@ -11,11 +11,6 @@ namespace kaven::startup {
 
 namespace {
 
-QString native(const QString& path)
-{
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
-}
-
 QString storePath(const QString& folder, store::FileId id)
 {
     return store::dataPath(folder, id, store::Form::Store);
@@ -33,13 +28,13 @@ void requireWritableFolder(const QString& folder)
 {
     const QFileInfo info(folder);
     if (!info.exists())
-        throw FolderError(QStringLiteral("The data folder %1 does not exist.").arg(native(folder)));
+        throw FolderError(QStringLiteral("The data folder %1 does not exist.").arg(shownPath(folder)));
     if (!info.isDir())
-        throw FolderError(QStringLiteral("The data folder %1 is not a folder.").arg(native(folder)));
+        throw FolderError(QStringLiteral("The data folder %1 is not a folder.").arg(shownPath(folder)));
     if (!canWrite(folder))
         throw FolderError(QStringLiteral("The data folder %1 cannot be written, so the practice tests "
                                          "cannot keep your answers there.")
-                              .arg(native(folder)));
+                              .arg(shownPath(folder)));
 }
 
 // Lays the delivered set into a folder without data files; one with some is left as it is.
@@ -51,6 +46,11 @@ QString withData(const QString& folder, const QStringList& deliveredFolders)
 }
 
 } // namespace
+
+QString shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
+}
 
 QString lockPath(const QString& folder)
 {
@@ -78,7 +78,7 @@ QString findDelivered(const QStringList& candidates)
             return folder;
     QStringList named;
     for (const QString& folder : candidates)
-        named << native(folder);
+        named << shownPath(folder);
     throw FolderError(QStringLiteral("The delivered data files are missing from the installation: "
                                      "no full set of the eleven store files in %1.")
                           .arg(named.join(QStringLiteral(" or "))));
@@ -97,7 +97,7 @@ void layDelivered(const QString& delivered, const QString& folder)
             for (const QString& path : std::as_const(laid))
                 QFile::remove(path);
             throw FolderError(QStringLiteral("The delivered data file %1 cannot be laid in %2 (%3).")
-                                  .arg(native(source.fileName()), native(folder), source.errorString()));
+                                  .arg(shownPath(source.fileName()), shownPath(folder), source.errorString()));
         }
         laid << target;
     }
@@ -118,7 +118,7 @@ QString chooseDataFolder(const QString& given, const Places& places)
     if (!holdsDataFiles(places.userFolder))
         findDelivered(places.deliveredFolders);
     if (!QDir().mkpath(places.userFolder))
-        throw FolderError(QStringLiteral("The data folder %1 cannot be made.").arg(native(places.userFolder)));
+        throw FolderError(QStringLiteral("The data folder %1 cannot be made.").arg(shownPath(places.userFolder)));
     requireWritableFolder(places.userFolder);
     return withData(places.userFolder, places.deliveredFolders);
 }

@@ -19,6 +19,9 @@ public:
     QString message() const { return QString::fromStdString(what()); }
 };
 
+// A folder or file as messages show it: absolute, clean, with the platform's separators.
+QString shownPath(const QString& path);
+
 // The lock that a running copy of the program holds in its data folder.
 QString lockPath(const QString& folder);
 

@@ -15,11 +15,6 @@ namespace kaven::startup {
 
 namespace {
 
-QString native(const QString& path)
-{
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
-}
-
 // The files moved so far, as (from, to); put back in the reverse order when a step fails.
 class Moves {
 public:
@@ -56,8 +51,8 @@ NewSeries startNewSeries(const QString& folder, const QString& delivered, const 
         if (lock.error() == QLockFile::LockFailedError)
             throw FolderError(QStringLiteral("The practice tests are open on %1 in another window; close "
                                              "them before starting a new series.")
-                                  .arg(native(folder)));
-        throw FolderError(QStringLiteral("The data folder %1 cannot be written.").arg(native(folder)));
+                                  .arg(shownPath(folder)));
+        throw FolderError(QStringLiteral("The data folder %1 cannot be written.").arg(shownPath(folder)));
     }
     // A broken series is not put aside unread: the candidate hears which file is broken first.
     store::check_store_files(folder);
@@ -67,7 +62,7 @@ NewSeries startNewSeries(const QString& folder, const QString& delivered, const 
     const QString kept = data.filePath(name);
     if (data.exists(name) || !data.mkdir(name))
         throw FolderError(QStringLiteral("The folder %1 cannot be made for the series so far%2.")
-                              .arg(native(kept), data.exists(name) ? QStringLiteral(": it is already there")
+                              .arg(shownPath(kept), data.exists(name) ? QStringLiteral(": it is already there")
                                                                    : QString()));
     Moves moves;
     const auto fail = [&](const QString& message) {
@@ -81,14 +76,14 @@ NewSeries startNewSeries(const QString& folder, const QString& delivered, const 
             if (QFile::exists(from) && !moves.move(from, store::dataPath(kept, id, form)))
                 throw fail(QStringLiteral("The data file %1 cannot be moved into %2; every file is left "
                                           "where it was.")
-                               .arg(native(from), native(kept)));
+                               .arg(shownPath(from), shownPath(kept)));
         }
     try {
         layDelivered(delivered, folder);
     } catch (const FolderError& error) {
         throw fail(error.message() + QStringLiteral(" Every file is left where it was."));
     }
-    return {native(kept), native(folder)};
+    return {shownPath(kept), shownPath(folder)};
 }
 
 } // namespace kaven::startup

@@ -21,7 +21,6 @@ namespace kaven::verbal {
 
 namespace {
 
-constexpr std::int16_t sectionSeconds = 4500;
 
 ui::Message question(const char* prompt)
 {
@@ -219,7 +218,7 @@ void frm_verbal::Timer1_Timer()
         if (mpaused)
             return;
         showTime(countdown_.text());
-        if (state.VerbalSeconds == sectionSeconds) {
+        if (state.VerbalSeconds == rules::sectionSeconds) {
             timeOver();
             return;
         }
